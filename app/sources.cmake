@@ -1,0 +1,1 @@
+list(APPEND APP_SOURCES app/main.cpp)

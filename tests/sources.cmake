@@ -1,0 +1,1 @@
+list(APPEND PURE_TESTS tests/support/temp_folder.cpp)
