@@ -29,8 +29,18 @@ bool MatchWildcard(std::wstring_view text, std::wstring_view pattern) {
 
 bool MatchesMask(std::wstring_view text, std::wstring_view mask) {
   if (mask.empty()) return text.empty();
-  for (const auto& piece : SplitText(mask, L';'))
-    if (MatchWildcard(text, TrimBlanks(piece))) return true;
+  // Pieces as SplitText cuts them (a trailing empty piece does not count),
+  // taken as views: this runs once per file of every folder scanned.
+  size_t start = 0;
+  while (start < mask.size()) {
+    size_t end = mask.find(L';', start);
+    if (end == std::wstring_view::npos) end = mask.size();
+    std::wstring_view piece = mask.substr(start, end - start);
+    while (!piece.empty() && IsBlank(piece.front())) piece.remove_prefix(1);
+    while (!piece.empty() && IsBlank(piece.back())) piece.remove_suffix(1);
+    if (MatchWildcard(text, piece)) return true;
+    start = end + 1;
+  }
   return false;
 }
 
