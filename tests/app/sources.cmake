@@ -1,0 +1,1 @@
+list(APPEND PURE_TESTS tests/app/startup_test.cpp)

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "app/instance_identity.h"
+
+using namespace tv;
+
+namespace {
+CommandLine Parse(const std::vector<std::wstring>& arguments) {
+  return ParseCommandLine(arguments, [](const std::wstring& link) { return L"target of " + link; });
+}
+}  // namespace
+
+TEST(CommandLine, SwitchesAndPaths) {
+  const CommandLine line = Parse({L"C:\\a.jpg", L"/:duplicate", L"/a", L"D:\\folder", L"/b", L"/:uninstall"});
+  EXPECT_EQ(line.paths, (std::vector<std::wstring>{L"C:\\a.jpg", L"D:\\folder"}));
+  EXPECT_TRUE(line.duplicate);
+  EXPECT_TRUE(line.uninstall);
+  EXPECT_EQ(line.instanceName, L"b");  // the later name switch wins
+}
+
+TEST(CommandLine, SwitchesAreExactAndCaseSensitive) {
+  const CommandLine line = Parse({L"/:Uninstall"});
+  EXPECT_FALSE(line.uninstall);
+  EXPECT_EQ(line.instanceName, L":Uninstall");
+  EXPECT_FALSE(Parse({}).instanceName.has_value());
+  EXPECT_EQ(Parse({L"/"}).instanceName, L"");
+}
+
+TEST(CommandLine, OnlyLongEnoughLnkPathsAreResolved) {
+  const CommandLine line = Parse({L"a.lnk", L"ab.lnk", L"C:\\x.LNK", L"C:\\pic.lnk"});
+  EXPECT_EQ(line.paths, (std::vector<std::wstring>{L"a.lnk", L"target of ab.lnk", L"C:\\x.LNK",
+                                                   L"target of C:\\pic.lnk"}));
+}
+
+TEST(InstanceIdentity, NamedAndDefaultInstances) {
+  const InstanceIdentity defaults;
+  EXPECT_FALSE(defaults.named);
+  EXPECT_EQ(defaults.windowTitle, L"taverlune image viewer");
+  const InstanceIdentity work = IdentityForName(L"work");
+  EXPECT_TRUE(work.named);
+  EXPECT_EQ(work.windowTitle, L"taverlune - work");
+  EXPECT_EQ(work.trayTip, L"taverlune - work");
+  const InstanceIdentity self = IdentityForName(L"taverlune");
+  EXPECT_FALSE(self.named);
+  EXPECT_EQ(self.windowTitle, L"taverlune - taverlune");
+  EXPECT_EQ(self.trayTip, L"taverlune image viewer");
+}
+
+TEST(ContrastColour, DarkensLightAndLightensDarkBackgrounds) {
+  EXPECT_EQ(ContrastColour(0xFF000000u), 0xFF606060u);
+  EXPECT_EQ(ContrastColour(0xFFFFFFFFu), 0xFF9F9F9Fu);
+  // pure blue: max(255/2, 0, 0) = 127 stays below 128, so it is lightened
+  EXPECT_EQ(ContrastColour(0xFF0000FFu), 0xFF6060FFu);
+  // green weighs 3/2: 86 * 3 / 2 = 129 counts as light
+  EXPECT_EQ(ContrastColour(0xFF005600u), 0xFF000000u);
+  EXPECT_EQ(ContrastColour(0x00000000u) >> 24, 0xFFu);  // always opaque
+}
