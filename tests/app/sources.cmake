@@ -1,1 +1,1 @@
-list(APPEND PURE_TESTS tests/app/startup_test.cpp)
+list(APPEND PURE_TESTS tests/app/startup_test.cpp tests/app/display_timing_test.cpp)
