@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/gif_writer.h"
 #include "tools/gdiplus_tool.h"
 #include "util/file_system.h"
 
@@ -56,6 +57,37 @@ bool SaveWebp(const std::wstring& path, int w, int h, const std::vector<std::uin
   return ok;
 }
 
+// A 6-level colour cube (216 entries) is plenty for drawn samples.
+std::uint8_t CubeIndex(int r, int g, int b) {
+  return static_cast<std::uint8_t>((r * 5 / 255) * 36 + (g * 5 / 255) * 6 + (b * 5 / 255));
+}
+
+tvtest::GifPicture SpinningRings(int size, int frameCount) {
+  tvtest::GifPicture picture;
+  picture.width = size;
+  picture.height = size;
+  picture.loopCount = 0;
+  for (int i = 0; i < 216; ++i)
+    picture.palette.push_back(static_cast<std::uint32_t>(((i / 36) * 51 << 16) | ((i / 6 % 6) * 51 << 8) | (i % 6) * 51));
+  for (int f = 0; f < frameCount; ++f) {
+    tvtest::GifFrame frame;
+    frame.delayCentiseconds = 12;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const double d = std::hypot(x - size / 2.0, y - size / 2.0);
+        const int v = static_cast<int>(127 + 127 * std::sin(d / 5 - f * 0.8));
+        frame.indices.push_back(CubeIndex(v, 255 - v, x * 255 / size));
+      }
+    picture.frames.push_back(std::move(frame));
+  }
+  return picture;
+}
+
+bool SaveGif(const std::wstring& path, const tvtest::GifPicture& picture) {
+  const std::string bytes = tvtest::EncodeGif(picture);
+  return !bytes.empty() && tv::WriteFileReplacing(path, bytes);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -76,8 +108,10 @@ int wmain(int argc, wchar_t** argv) {
   ok &= tools::SavePixels(folder + L"\\03 transparent.png", L"png", 256, 256, checker);
   auto tiles = Checker(320, 200, 20, false);
   ok &= tools::SavePixels(folder + L"\\04 tiles.bmp", L"bmp", 320, 200, tiles);
-  auto small = Rings(120, 120);
-  ok &= tools::SavePixels(folder + L"\\05 small.gif", L"gif", 120, 120, small);
+  tvtest::GifPicture still = SpinningRings(120, 1);
+  still.loopCount = -1;
+  ok &= SaveGif(folder + L"\\05 small.gif", still);
+  ok &= SaveGif(folder + L"\\08 animated.gif", SpinningRings(160, 8));
   auto wide = Gradient(900, 240);
   ok &= SaveWebp(folder + L"\\06 wide.webp", 900, 240, wide);
   auto tall = Rings(200, 300);
