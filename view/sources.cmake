@@ -1,0 +1,1 @@
+list(APPEND PURE_SOURCES view/paint_geometry.cpp)
