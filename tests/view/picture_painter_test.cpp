@@ -1,0 +1,165 @@
+// Paints scenes into a real GDI memory bitmap and reads the pixels back.
+#include "view/picture_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "util/win_handles.h"
+
+namespace tv {
+namespace {
+
+// A top-down 32-bit DIB section with a DC, pixels readable as 0x00RRGGBB.
+class Canvas {
+ public:
+  Canvas(int width, int height, std::uint32_t fill) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    bitmap_ = UniqueBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<std::uint32_t*>(bits);
+    dc_ = UniqueMemoryDC(::CreateCompatibleDC(nullptr));
+    selected_.emplace(dc_.get(), bitmap_.get());
+    for (int i = 0; i < width * height; ++i) bits_[i] = fill;
+  }
+  HDC dc() const { return dc_.get(); }
+  // A bitmap can be selected into one DC only; a picture handed to the
+  // painter must leave its own first.
+  void Deselect() { selected_.reset(); }
+  HBITMAP bitmap() const { return bitmap_.get(); }
+  std::uint32_t At(int x, int y) const {
+    ::GdiFlush();
+    return bits_[y * width_ + x] & 0xFFFFFF;
+  }
+
+ private:
+  int width_, height_;
+  UniqueBitmap bitmap_;
+  std::uint32_t* bits_ = nullptr;
+  UniqueMemoryDC dc_;
+  std::optional<SelectedObject> selected_;
+};
+
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00, kGrey = 0x808080;
+
+// Turns a 40 x 30 red canvas into a picture: left half red, right half blue.
+void PaintRightHalfBlue(Canvas& picture) {
+  const RECT right{20, 0, 40, 30};
+  UniqueBrush blue(::CreateSolidBrush(RGB(0, 0, 255)));
+  ::FillRect(picture.dc(), &right, blue.get());
+  ::GdiFlush();
+  picture.Deselect();
+}
+
+TEST(DrawScene, StretchesThePictureInsideItsBorderAndFillsTheRestInFullScreen) {
+  Canvas picture(40, 30, kRed);
+  PaintRightHalfBlue(picture);
+  Canvas window(200, 100, kGrey);
+  PaintScene scene;
+  scene.bitmap = picture.bitmap();
+  scene.bitmapWidth = 40;
+  scene.bitmapHeight = 30;
+  scene.picture = BoxRect(60, 20, 80, 60);
+  scene.clip = scene.window = Rect{0, 0, 200, 100};
+  scene.fullScreen = true;
+  scene.frameWidth = 3;
+  scene.frameColor = 0xFF000000 | kGreen;
+  scene.fillColor = 0xFF000000;
+  DrawScene(window.dc(), scene);
+
+  EXPECT_EQ(window.At(62, 22), kRed);
+  EXPECT_EQ(window.At(137, 77), kBlue);
+  EXPECT_EQ(window.At(59, 50), kGreen) << "left border";
+  EXPECT_EQ(window.At(57, 17), kGreen) << "top-left corner of the border";
+  EXPECT_EQ(window.At(142, 82), kGreen) << "bottom-right corner of the border";
+  EXPECT_EQ(window.At(56, 50), 0u) << "full-screen fill left of the border";
+  EXPECT_EQ(window.At(100, 5), 0u) << "full-screen fill above";
+  EXPECT_EQ(window.At(199, 99), 0u);
+}
+
+TEST(DrawScene, WindowedSceneLeavesTheOutsideAloneAndDrawsNoBorderAtWidthZero) {
+  Canvas picture(40, 30, kRed);
+  PaintRightHalfBlue(picture);
+  Canvas window(100, 80, kGrey);
+  PaintScene scene;
+  scene.bitmap = picture.bitmap();
+  scene.bitmapWidth = 40;
+  scene.bitmapHeight = 30;
+  scene.picture = BoxRect(10, 10, 40, 30);
+  scene.clip = scene.window = Rect{0, 0, 100, 80};
+  DrawScene(window.dc(), scene);
+  EXPECT_EQ(window.At(10, 10), kRed);
+  EXPECT_EQ(window.At(49, 39), kBlue);
+  EXPECT_EQ(window.At(9, 9), kGrey);
+  EXPECT_EQ(window.At(50, 20), kGrey);
+}
+
+TEST(DrawScene, PlaceholderIsOutlinedInTheContrastColourAndFilledWithTheBackground) {
+  Canvas window(60, 60, kGrey);
+  PaintScene scene;
+  scene.picture = BoxRect(10, 10, 30, 20);
+  scene.clip = scene.window = Rect{0, 0, 60, 60};
+  scene.fillColor = 0xFF000000 | kBlue;
+  scene.contrastColor = 0xFF000000 | kRed;
+  scene.frameWidth = 2;
+  scene.frameColor = 0xFF000000 | kGreen;
+  DrawScene(window.dc(), scene);
+  EXPECT_EQ(window.At(10, 10), kRed);
+  EXPECT_EQ(window.At(39, 29), kRed) << "the outline covers the last column and row";
+  EXPECT_EQ(window.At(11, 11), kBlue);
+  EXPECT_EQ(window.At(38, 28), kBlue);
+  EXPECT_EQ(window.At(8, 8), kGreen);
+  EXPECT_EQ(window.At(41, 31), kGreen);
+}
+
+TEST(DrawScene, SlideShowMarkHangsFromTheCornerOnlyOnLargeEnoughPictures) {
+  Canvas picture(40, 30, kRed);
+  PaintRightHalfBlue(picture);
+  Canvas window(100, 100, kGrey);
+  PaintScene scene;
+  scene.bitmap = picture.bitmap();
+  scene.bitmapWidth = 40;
+  scene.bitmapHeight = 30;
+  scene.picture = BoxRect(0, 0, 80, 60);
+  scene.clip = scene.window = Rect{0, 0, 100, 100};
+  scene.fillColor = 0xFF000000;
+  scene.contrastColor = 0xFF000000 | kGreen;
+  scene.showSlideShowMark = true;
+  scene.slideShowOn = false;
+  scene.slideShowMarkCorner = {80, 60};
+  DrawScene(window.dc(), scene);
+  // Normal size: box (-20,-20,19), stop square (-14,-14,7).
+  EXPECT_EQ(window.At(80 - 11, 60 - 11), kGreen) << "stop square";
+  EXPECT_EQ(window.At(80 - 20, 60 - 20), 0u) << "box corner in the background colour";
+  EXPECT_EQ(window.At(80 - 19, 60 - 19), kGreen) << "outline";
+  EXPECT_EQ(window.At(80 - 22, 60 - 22), kBlue) << "picture outside the mark";
+
+  Canvas small(40, 40, kGrey);
+  scene.picture = BoxRect(0, 0, 19, 19);
+  scene.slideShowMarkCorner = {19, 19};
+  DrawScene(small.dc(), scene);
+  EXPECT_NE(small.At(19 - 11, 19 - 11), kGreen) << "no mark on a picture under 20 x 20";
+}
+
+TEST(DrawScene, PictureScaledToNothingDrawsNothing) {
+  Canvas picture(40, 30, kRed);
+  PaintRightHalfBlue(picture);
+  Canvas window(50, 50, kGrey);
+  PaintScene scene;
+  scene.bitmap = picture.bitmap();
+  scene.bitmapWidth = 40;
+  scene.bitmapHeight = 30;
+  scene.picture = BoxRect(10, 10, 0, 30);
+  scene.clip = scene.window = Rect{0, 0, 50, 50};
+  DrawScene(window.dc(), scene);
+  EXPECT_EQ(window.At(10, 10), kGrey);
+}
+
+}  // namespace
+}  // namespace tv
