@@ -9,6 +9,7 @@
 
 #include "menus/localized_string.h"
 #include "menus/message_ids.h"
+#include "tests/menus/shipped_program.h"
 
 namespace tv {
 namespace {
@@ -149,6 +150,17 @@ TEST(MessageTable, TextsKeepTheirBlanksAndLineBreaks) {
 TEST(MessageTable, WindowClassStrings) {
   EXPECT_EQ(LoadResourceString(ThisProgram(), IDS_WINDOW_CLASS), L"TAVERLUNE");
   EXPECT_EQ(LoadResourceString(ThisProgram(), IDS_APP_TITLE), L"taverlune");
+}
+
+TEST(MessageTable, ShippedProgramCarriesEveryMessage) {
+  const UniqueModule program = tvtest::OpenShippedProgramResources();
+  ASSERT_TRUE(program) << "cannot open the resources of the program built beside the tests";
+  for (const Message& m : kMessages) {
+    EXPECT_EQ(LoadResourceString(program.get(), m.id), std::wstring(m.english ? m.english : L"")) << "id " << m.id;
+    EXPECT_EQ(LoadResourceString(program.get(), m.id + 1000), std::wstring(m.japanese)) << "id " << m.id + 1000;
+  }
+  EXPECT_EQ(LoadResourceString(program.get(), IDS_WINDOW_CLASS), L"TAVERLUNE");
+  EXPECT_EQ(LoadResourceString(program.get(), IDS_APP_TITLE), L"taverlune");
 }
 
 TEST(MessageTable, MissingIdGivesEmptyText) {

@@ -11,6 +11,7 @@
 
 #include "menus/menu_ids.h"
 #include "menus/popup_menu_resource.h"
+#include "tests/menus/shipped_program.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -240,30 +241,30 @@ void Flatten(HMENU menu, int depth, std::vector<Row>& rows) {
   }
 }
 
-std::vector<Row> LoadedRows(UiLanguage language) {
-  UniqueMenu menu = LoadPopupMenuResource(::GetModuleHandleW(nullptr), language);
+std::vector<Row> LoadedRows(HMODULE module, UiLanguage language) {
+  UniqueMenu menu = LoadPopupMenuResource(module, language);
   std::vector<Row> rows;
   if (menu) Flatten(menu.get(), 0, rows);
   return rows;
 }
 
 TEST(PopupMenuResource, EnglishMenuHasTheWholeTree) {
-  const std::vector<Row> loaded = LoadedRows(UiLanguage::English);
+  const std::vector<Row> loaded = LoadedRows(::GetModuleHandleW(nullptr), UiLanguage::English);
   const std::vector<Row> expected = ExpectedRows(false);
   ASSERT_EQ(loaded.size(), expected.size());
   for (size_t i = 0; i < loaded.size(); ++i) EXPECT_EQ(loaded[i], expected[i]) << "row " << i;
 }
 
 TEST(PopupMenuResource, JapaneseMenuHasTheWholeTree) {
-  const std::vector<Row> loaded = LoadedRows(UiLanguage::Japanese);
+  const std::vector<Row> loaded = LoadedRows(::GetModuleHandleW(nullptr), UiLanguage::Japanese);
   const std::vector<Row> expected = ExpectedRows(true);
   ASSERT_EQ(loaded.size(), expected.size());
   for (size_t i = 0; i < loaded.size(); ++i) EXPECT_EQ(loaded[i], expected[i]) << "row " << i;
 }
 
 TEST(PopupMenuResource, BothLanguagesShareStructureAndIds) {
-  std::vector<Row> english = LoadedRows(UiLanguage::English);
-  std::vector<Row> japanese = LoadedRows(UiLanguage::Japanese);
+  std::vector<Row> english = LoadedRows(::GetModuleHandleW(nullptr), UiLanguage::English);
+  std::vector<Row> japanese = LoadedRows(::GetModuleHandleW(nullptr), UiLanguage::Japanese);
   ASSERT_EQ(english.size(), japanese.size());
   std::set<unsigned> ids;
   for (size_t i = 0; i < english.size(); ++i) {
@@ -331,6 +332,17 @@ TEST(PopupMenuResource, KeyItemsFoundByCommand) {
       ASSERT_GT(::GetMenuStringW(menu.get(), c.id, text, 256, MF_BYCOMMAND), 0) << c.id;
       EXPECT_EQ(std::wstring(text), language == UiLanguage::Japanese ? c.japanese : c.english) << c.id;
     }
+  }
+}
+
+TEST(PopupMenuResource, ShippedProgramCarriesBothMenus) {
+  const UniqueModule program = tvtest::OpenShippedProgramResources();
+  ASSERT_TRUE(program) << "cannot open the resources of the program built beside the tests";
+  for (UiLanguage language : {UiLanguage::English, UiLanguage::Japanese}) {
+    const std::vector<Row> loaded = LoadedRows(program.get(), language);
+    const std::vector<Row> expected = ExpectedRows(language == UiLanguage::Japanese);
+    ASSERT_EQ(loaded.size(), expected.size());
+    for (size_t i = 0; i < loaded.size(); ++i) EXPECT_EQ(loaded[i], expected[i]) << "row " << i;
   }
 }
 
