@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "menus/localized_string.h"
 #include "menus/menu_ids.h"
+#include "menus/message_ids.h"
 #include "menus/popup_menu_resource.h"
 #include "tests/menus/shipped_program.h"
 #include "util/win_handles.h"
@@ -343,6 +346,28 @@ TEST(PopupMenuResource, ShippedProgramCarriesBothMenus) {
     const std::vector<Row> expected = ExpectedRows(language == UiLanguage::Japanese);
     ASSERT_EQ(loaded.size(), expected.size());
     for (size_t i = 0; i < loaded.size(); ++i) EXPECT_EQ(loaded[i], expected[i]) << "row " << i;
+  }
+}
+
+TEST(PopupMenuResource, JapaneseUserGetsJapaneseMenuAndTexts) {
+  struct Case {
+    std::uint16_t langId;
+    const wchar_t* hideItem;
+    const wchar_t* startMessage;
+  };
+  const Case cases[] = {
+      {0x0411, L"隠す(V)\tCtrl + Space", L"ini ファイルを読み込まずに開始します\nプラグインのフォルダなどを再設定してください"},
+      {0x0409, L"Hide(V)\tCtrl + Space", L"Start without ini File.\nReset plugin folder and other Settings."},
+      {0x0407, L"Hide(V)\tCtrl + Space", L"Start without ini File.\nReset plugin folder and other Settings."},
+  };
+  for (const Case& c : cases) {
+    const UiLanguage language = UiLanguageFromLangId(c.langId);
+    UniqueMenu menu = LoadPopupMenuResource(::GetModuleHandleW(nullptr), language);
+    ASSERT_TRUE(menu) << c.langId;
+    wchar_t text[256] = {};
+    ASSERT_GT(::GetMenuStringW(menu.get(), IDM_HIDE, text, 256, MF_BYCOMMAND), 0) << c.langId;
+    EXPECT_EQ(std::wstring(text), c.hideItem) << c.langId;
+    EXPECT_EQ(LocalizedString(IDS_START_WITHOUT_INI, language), c.startMessage) << c.langId;
   }
 }
 
