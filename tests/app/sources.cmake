@@ -1,2 +1,2 @@
 list(APPEND PURE_TESTS tests/app/startup_test.cpp tests/app/display_timing_test.cpp
-  tests/app/refind_entry_test.cpp)
+  tests/app/refind_entry_test.cpp tests/app/key_map_test.cpp)

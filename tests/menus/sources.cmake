@@ -5,9 +5,4 @@ if(WIN_BUILD)
   list(APPEND WIN_TESTS
     tests/menus/menu_resources.rc tests/menus/shipped_program.cpp
     tests/menus/message_table_test.cpp tests/menus/popup_menu_test.cpp)
-  # Some tests also open the viewer program built beside them to check that it
-  # links the same resources; build it whenever the tests are built. Deferred
-  # because both targets are defined after this list is read.
-  cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR}
-    CALL add_dependencies taverlune_tests taverlune)
 endif()
