@@ -36,10 +36,8 @@ bool SaveListFile(const std::wstring& path, const ImageList& list, const ShownPo
   return true;
 }
 
-bool LoadListFile(ImageList& list, ListFilePosition& position, const std::wstring& path,
-                  const ListReadOptions& options) {
-  KeyValueMap map;
-  if (!LoadKeyValueFile(map, path)) return false;
+bool ReadListFileData(ImageList& list, ListFilePosition& position, const KeyValueMap& map,
+                      const ListReadOptions& options) {
   if (GetInt(map, L"tflFileVersion", 0, 0, 0) != 2) return false;
   const int shownIndex = GetInt(map, L"ShowIndex", 0, 0, 0);
   const int shownArchive = GetInt(map, L"ShowArchive", -1, -1, std::numeric_limits<std::int32_t>::max());
@@ -54,6 +52,13 @@ bool LoadListFile(ImageList& list, ListFilePosition& position, const std::wstrin
   }
   ReadListLines(list, map, options);
   return true;
+}
+
+bool LoadListFile(ImageList& list, ListFilePosition& position, const std::wstring& path,
+                  const ListReadOptions& options) {
+  KeyValueMap map;
+  if (!LoadKeyValueFile(map, path)) return false;
+  return ReadListFileData(list, position, map, options);
 }
 
 bool TflListFileReader::LoadListFile(ImageList& list, ListFilePosition& position, const std::wstring& path) {

@@ -34,6 +34,9 @@ bool SaveListFile(const std::wstring& path, const ImageList& list, const ShownPo
 // version 2.
 bool LoadListFile(ImageList& list, ListFilePosition& position, const std::wstring& path,
                   const ListReadOptions& options);
+// The same from key=value data already read.
+bool ReadListFileData(ImageList& list, ListFilePosition& position, const KeyValueMap& map,
+                      const ListReadOptions& options);
 
 // The list builder's way into .tfl files. Reads the mask settings at each
 // call, so it follows the user's later changes. Both references must outlive it.

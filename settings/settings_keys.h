@@ -4,6 +4,7 @@
 // lacks it, and the range it is clamped to on reading. Reading, writing and
 // the initial values are all driven from this table.
 #include <cstdint>
+#include <array>
 #include <optional>
 #include <span>
 #include <string>

@@ -34,7 +34,7 @@ SettingsStore::SettingsStore(std::wstring appDataFolder, std::wstring instanceNa
 SettingsLoadResult SettingsStore::LoadSettings(Settings& settings, ImageList& fileList, const StartInputs& inputs,
                                                SettingsHost& host) {
   SettingsLoadResult result;
-  if (inputs.keys.ResetRequested()) {
+  if (StartsWithoutIni(inputs)) {
     host.ShowMessage({kStartWithoutIniTextId, L"Start without ini File.\nReset plugin folder and other Settings.",
                       L"Information", MessageIcon::Information});
     result.ok = true;
@@ -43,7 +43,7 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& settings, ImageList& fi
 
   const TextFile file = ReadTextFile(iniPath_);
   if (file.status == FileStatus::Missing) {
-    if (!inputs.instanceIsNamed) host.OfferFirstStartShortcut();
+    if (OffersFirstStartShortcut(inputs)) host.OfferFirstStartShortcut();
     SaveSettings(settings, fileList);
     result.ok = true;
     return result;
@@ -69,7 +69,7 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& settings, ImageList& fi
 
   ReadSettingsValues(settings, map);
   result.windowSide = WindowSideForCursorSize(settings.UseCursorSize);
-  if (!inputs.keys.CtrlDown() && !inputs.filesGiven && settings.LoadLastFile) {
+  if (RestoresSavedList(inputs, settings.LoadLastFile)) {
     settings.ShowIndex = std::max(settings.ShowIndex, 0);
     ListReadOptions options;
     options.maskEnabled = settings.EnableFileMask;
