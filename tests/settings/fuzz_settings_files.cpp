@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::wstring once = SettingsTextOf(L"IniFileVersion=2\n" + text, first);
   if (SettingsTextOf(once, second) != once) __builtin_trap();
 
-  // As a .tfl file.
+  // As a .tfl file; the version goes last, as a later line wins.
   tv::KeyValueMap map;
-  tv::ParseKeyValueText(map, L"tflFileVersion=2\n" + text);
+  tv::ParseKeyValueText(map, text + L"\ntflFileVersion=2\n");
   tv::ImageList list;
   tv::ListFilePosition position;
   tv::ListReadOptions masked;
