@@ -29,7 +29,11 @@ std::wstring IniFilePath(const std::wstring& appDataFolder, const std::wstring& 
 }
 
 SettingsStore::SettingsStore(std::wstring appDataFolder, std::wstring instanceName)
-    : appDataFolder_(std::move(appDataFolder)), iniPath_(IniFilePath(appDataFolder_, instanceName)) {}
+    : appDataFolder_(std::move(appDataFolder)) {
+  // Without the application-data folder the path would start at the root of
+  // the current drive; there is then no ini file at all.
+  if (!appDataFolder_.empty()) iniPath_ = IniFilePath(appDataFolder_, instanceName);
+}
 
 SettingsLoadResult SettingsStore::LoadSettings(Settings& settings, ImageList& fileList, const StartInputs& inputs,
                                                SettingsHost& host) {
@@ -40,6 +44,8 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& settings, ImageList& fi
     result.ok = true;
     return result;
   }
+
+  if (iniPath_.empty()) return result;
 
   const TextFile file = ReadTextFile(iniPath_);
   if (file.status == FileStatus::Missing) {
@@ -93,6 +99,7 @@ bool SettingsStore::BackUpUnusableFile() {
 
 bool SettingsStore::SaveSettings(const Settings& settings, const ImageList& fileList) {
   if (savingDisabled_ || keepUnreadableFile_) return true;
+  if (iniPath_.empty()) return false;
   const std::wstring text = BuildSettingsText(settings, fileList);
   MakeFolderIfMissing(SettingsFolderIn(appDataFolder_));
   if (backupPending_) {

@@ -30,6 +30,8 @@ class SettingsStore {
  public:
   SettingsStore(std::wstring appDataFolder, std::wstring instanceName);
 
+  // Empty when the application-data folder is unknown: nothing is read or
+  // written then.
   const std::wstring& IniPath() const { return iniPath_; }
 
   // Reads the ini file into settings (a record holding its initial values)

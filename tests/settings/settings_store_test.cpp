@@ -276,3 +276,16 @@ TEST(SettingsStore, SaveReportsAFileThatCannotBeWritten) {
   EXPECT_FALSE(store.SaveSettings(Settings{}, {}));
   EXPECT_EQ(tvtest::ReadAllBytes(f.appData.Join(L"taverlune")), "not a folder");
 }
+
+TEST(SettingsStore, UnknownAppDataFolderReadsAndWritesNothing) {
+  SettingsStore store(L"", L"work");
+  EXPECT_EQ(store.IniPath(), L"");
+  RecordingHost host;
+  Settings settings;
+  ImageList list;
+  EXPECT_FALSE(store.LoadSettings(settings, list, {}, host).ok);
+  EXPECT_EQ(settings, Settings{});
+  EXPECT_EQ(host.shortcutOffers, 0);
+  EXPECT_FALSE(store.SaveSettings(settings, list));
+  EXPECT_FALSE(IsExistingFolder(SettingsFolderIn(L"")));
+}
