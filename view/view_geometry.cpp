@@ -1,0 +1,739 @@
+#include "view/view_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tv {
+
+namespace {
+
+// Used when no monitor is known yet, so the work area is never empty.
+constexpr Rect kFallbackMonitor{0, 0, 640, 480};
+
+std::int32_t ClampInt(std::int64_t v, std::int32_t lo, std::int32_t hi) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, lo, hi));
+}
+
+// trunc toward zero, limited to the range of a displayed side (NaN gives 0).
+std::int32_t TruncSize(double v) {
+  if (!(v > 0.0)) return 0;
+  if (v >= static_cast<double>(kMaxDisplaySide)) return kMaxDisplaySide;
+  return static_cast<std::int32_t>(v);
+}
+
+// trunc toward zero, limited to the range of a centre coordinate.
+std::int32_t TruncCoordinate(double v) {
+  if (std::isnan(v)) return 0;
+  const double limit = static_cast<double>(kMaxCentreCoordinate);
+  return static_cast<std::int32_t>(std::clamp(v, -limit, limit));
+}
+
+std::int32_t ClampCentre(std::int64_t v) {
+  return ClampInt(v, -kMaxCentreCoordinate, kMaxCentreCoordinate);
+}
+
+int NormalisedRotation(std::int64_t r) { return static_cast<int>(((r % 4) + 4) % 4); }
+
+Rect ClampMonitorRect(const Rect& r) {
+  auto c = [](std::int32_t v) { return ClampInt(v, -kMaxMonitorCoordinate, kMaxMonitorCoordinate); };
+  return Rect{c(r.left), c(r.top), c(r.right), c(r.bottom)};
+}
+
+// Diagonal recorded by the commands: trunc(sqrt(w² + h² + 0.5)), in doubles
+// because the integer squares overflow at large zoom ratios.
+std::int32_t DiagonalOf(std::int32_t w, std::int32_t h) {
+  const double dw = w;
+  const double dh = h;
+  return TruncSize(std::sqrt(dw * dw + dh * dh + 0.5));
+}
+
+}  // namespace
+
+int PositionModeForCommand(int commandId) {
+  if (commandId >= kCmdPositionFirst && commandId <= kCmdPositionFirst + 4) return commandId - kCmdPositionFirst;
+  if (commandId == kCmdPositionRightBottom) return 5;
+  return -1;
+}
+
+ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) {}
+
+void ViewGeometry::SetOptions(const ViewOptions& options) {
+  opt_ = options;
+  opt_.CenterX = ClampCentre(opt_.CenterX);
+  opt_.CenterY = ClampCentre(opt_.CenterY);
+  opt_.FrameWidth = std::clamp(opt_.FrameWidth, 0, kMaxFrameWidth);
+  opt_.PositionMode = std::clamp(opt_.PositionMode, 0, 5);
+  opt_.RotateValue = NormalisedRotation(opt_.RotateValue);
+  opt_.DiagonalLength = std::clamp(opt_.DiagonalLength, 0, kMaxDisplaySide);
+  if (!(opt_.SizeRatio > 0.0) || !std::isfinite(opt_.SizeRatio)) opt_.SizeRatio = 1.0;
+  opt_.SizeRatio = std::min(opt_.SizeRatio, kMaxSizeRatio);
+}
+
+void ViewGeometry::SetMonitors(const MonitorList& monitors) {
+  monitors_.clear();
+  for (const MonitorArea& m : monitors) monitors_.push_back({ClampMonitorRect(m.monitor), ClampMonitorRect(m.work)});
+  desktopRect_ = DesktopRectOf(monitors_);
+}
+
+void ViewGeometry::SetPictureRect(const PixelBox& box) {
+  pictureRect_.left = ClampCentre(box.left);
+  pictureRect_.top = ClampCentre(box.top);
+  pictureRect_.width = std::clamp(box.width, 0, kMaxDisplaySide);
+  pictureRect_.height = std::clamp(box.height, 0, kMaxDisplaySide);
+}
+
+void ViewGeometry::SetCentre(std::int64_t x, std::int64_t y) {
+  opt_.CenterX = ClampCentre(x);
+  opt_.CenterY = ClampCentre(y);
+}
+
+void ViewGeometry::SetFrameWidth(std::int32_t width) {
+  opt_.FrameWidth = std::clamp(width, 0, kMaxFrameWidth);
+  UpdateWorkArea();
+  ApplyWindowRect();
+}
+
+// ---------------------------------------------------------------- work area
+
+void ViewGeometry::UpdateWorkArea() {
+  const MonitorArea* m = NearestMonitor(monitors_, Point{opt_.CenterX, opt_.CenterY});
+  const Rect area = m == nullptr ? kFallbackMonitor : (opt_.FullScreen ? m->monitor : m->work);
+  const std::int64_t fw = opt_.FrameWidth;
+  // A border wider than half the monitor would leave no work area at all;
+  // keep at least one pixel so every ratio against it is defined.
+  workArea_.left = static_cast<std::int32_t>(area.left + fw);
+  workArea_.top = static_cast<std::int32_t>(area.top + fw);
+  workArea_.width = ClampInt(std::int64_t{area.right} - area.left - 2 * fw, 1, kMaxDisplaySide);
+  workArea_.height = ClampInt(std::int64_t{area.bottom} - area.top - 2 * fw, 1, kMaxDisplaySide);
+}
+
+void ViewGeometry::UpdateWorkAreaIfFree() {
+  if (!opt_.FullScreen && fitState_ == 0) UpdateWorkArea();
+}
+
+// ---------------------------------------------------------------- layout
+
+ViewGeometry::Size2 ViewGeometry::OrientedNaturalSize() const {
+  const PixelSize n = host_.NaturalSize();
+  const double w = std::max(n.width, 0);
+  const double h = std::max(n.height, 0);
+  const int rotation = host_.Rotation();
+  if (rotation == 1 || rotation == 3) return {h, w};
+  return {w, h};
+}
+
+// Raises a picture under the minimum diagonal to it, keeping its shape. A
+// picture with a side of 0 has no shape; it gets the square box.
+void ViewGeometry::ApplyMinimumSize(double& w, double& h, Size2 natural) {
+  if (w * w + h * h < kMinDiagonalSquared || w < 0.0 || h < 0.0) {
+    const double r = (natural.w == 0.0 || natural.h == 0.0) ? 1.0 : natural.h / natural.w;
+    w = std::sqrt(kMinDiagonalSquared / (r * r + 1.0));
+    h = r * w;
+    minSizeApplied_ = true;
+  } else {
+    minSizeApplied_ = false;
+  }
+}
+
+void ViewGeometry::LayoutPicture() {
+  const Size2 natural = OrientedNaturalSize();
+  // A zero side leaves the shape undefined: treat it as square.
+  aspectRatio_ = (natural.w == 0.0 || natural.h == 0.0) ? 1.0 : natural.w / natural.h;
+  const double a = aspectRatio_;
+
+  double w = natural.w;
+  double h = natural.h;
+  if ((opt_.FixSizeRatio || restoringPrevious_) && !opt_.UseWholeScreen && !opt_.FitToScreen) {
+    w *= opt_.SizeRatio;
+    h *= opt_.SizeRatio;
+  }
+  ApplyMinimumSize(w, h, natural);
+
+  const double aw = workArea_.width;
+  const double ah = workArea_.height;
+  double nw = w;
+  double nh = h;
+  if (opt_.FitToScreen) {
+    if (w / aw > h / ah) {
+      nw = aw;
+      nh = aw / a;
+      fitState_ = 2;
+    } else {
+      nw = a * ah;
+      nh = ah;
+      fitState_ = 1;
+    }
+    if (nw == aw && nh == ah) fitState_ = 3;
+  } else if (opt_.FixDiagonalLength && !opt_.UseWholeScreen) {
+    fitState_ = 0;
+    // A diagonal below the minimum box (0 from a fresh ini file) would hide
+    // the picture; the minimum diagonal holds here as everywhere else.
+    const double diagonal = std::max(static_cast<double>(opt_.DiagonalLength), std::sqrt(kMinDiagonalSquared));
+    const double k = diagonal / std::sqrt(w * w + h * h);
+    nw = k * w + 0.5;
+    nh = k * h + 0.5;
+  } else if (opt_.UseWholeScreen) {
+    if (h / ah > w / aw) {
+      nw = aw;
+      nh = aw / a;
+      fitState_ = 2;
+    } else {
+      nw = a * ah;
+      nh = ah;
+      fitState_ = 1;
+    }
+    if (nw == aw && nh == ah) fitState_ = 3;
+  } else if (opt_.FixSizeRatio) {
+    // keeps w, h and fitState
+  } else {
+    fitState_ = 0;
+    if (w > aw && (h <= ah || w / aw > h / ah)) {
+      nw = aw;
+      nh = aw / a;
+    } else if (w > aw) {
+      nw = a * ah;
+      nh = ah;
+    }
+    if (nh > ah) {
+      nw = a * ah + 0.5;
+      nh = ah;
+    }
+  }
+
+  const std::int32_t tw = TruncSize(nw);
+  const std::int32_t th = TruncSize(nh);
+  if (host_.DragMode() != 1) {
+    SetDisplaySize(tw, th, true);
+    return;
+  }
+  // A new picture under a left-button drag: keep the grabbed point under the
+  // cursor.
+  const Point p = host_.CursorPos();
+  DragRecord& drag = host_.Drag();
+  if (drag.relX > 0.0 && drag.relX < 1.0 && drag.relY > 0.0 && drag.relY < 1.0) {
+    opt_.CenterX = TruncCoordinate(p.x - drag.relX * nw + nw / 2);
+    opt_.CenterY = TruncCoordinate(p.y - drag.relY * nh + nh / 2);
+    drag.grabOffset = Point{TruncSize(drag.relX * nw + 0.5), TruncSize(drag.relY * nh + 0.5)};
+    UpdateWorkAreaIfFree();
+    drag.startPoint = p;
+    drag.lastPoint = p;
+    drag.startSize = PixelSize{tw, th};
+    drag.startLeftTop = Point{TruncCoordinate(opt_.CenterX - nw / 2 + 0.5), TruncCoordinate(opt_.CenterY - nh / 2 + 0.5)};
+    SetDisplaySize(tw, th, false);
+  } else {
+    host_.EndDrag();
+    SetDisplaySize(tw, th, true);
+  }
+}
+
+void ViewGeometry::SetDisplaySize(std::int32_t width, std::int32_t height, bool fromLayout) {
+  const std::int32_t w = std::clamp(width, 0, kMaxDisplaySide);
+  const std::int32_t h = std::clamp(height, 0, kMaxDisplaySide);
+  pictureRect_.width = w;
+  pictureRect_.height = h;
+  const PixelBox& wa = workArea_;
+  const int mode = opt_.PositionMode;
+  std::int32_t& left = pictureRect_.left;
+  std::int32_t& top = pictureRect_.top;
+
+  if (opt_.FitToScreen) {
+    // The picture lies inside the work area: the free side is kept inside.
+    if (fitState_ == 1) {
+      top = wa.top;
+      if (mode == 0) {
+        left = opt_.CenterX - w / 2;
+        if (left < wa.left) left = wa.left;
+        if (left + w > wa.Right()) left = wa.Right() - w;
+      } else if (mode == 1) {
+        left = (wa.left + wa.Right()) / 2 - w / 2;
+      } else if (mode == 2 || mode == 4) {
+        left = wa.left;
+      } else {
+        left = wa.Right() - w;
+      }
+    } else if (fitState_ == 2) {
+      left = wa.left;
+      if (mode == 0) {
+        top = opt_.CenterY - h / 2;
+        if (top < wa.top) top = wa.top;
+        if (top + h > wa.Bottom()) top = wa.Bottom() - h;
+      } else if (mode == 1) {
+        top = (wa.top + wa.Bottom()) / 2 - h / 2;
+      } else if (mode == 2 || mode == 3) {
+        top = wa.top;
+      } else {
+        top = wa.Bottom() - h;
+      }
+    }
+  } else if (opt_.UseWholeScreen) {
+    // The picture covers the work area: no gap may open at either edge.
+    if (fitState_ == 1) {
+      top = wa.top;
+      if (mode == 0 || mode == 1) {
+        left = mode == 0 ? opt_.CenterX - w / 2 : (wa.left + wa.Right()) / 2 - w / 2;
+        if (left > wa.left) left = wa.left;
+        if (left + w < wa.Right()) left = wa.Right() - w;
+      } else if (mode == 2 || mode == 4) {
+        left = wa.left;
+      } else {
+        left = wa.Right() - w;
+      }
+    } else if (fitState_ == 2) {
+      left = wa.left;
+      if (mode == 0) {
+        top = opt_.CenterY - h / 2;
+        if (top > wa.top) top = wa.top;
+        if (top + h < wa.Bottom()) top = wa.Bottom() - h;
+      } else if (mode == 1) {
+        top = (wa.top + wa.Bottom()) / 2 - h / 2;
+      } else if (mode == 2 || mode == 3) {
+        top = wa.top;
+      } else {
+        top = wa.Bottom() - h;
+      }
+    }
+  } else {
+    if (fromLayout && !opt_.FixSizeRatio && !restoringPrevious_) {
+      PlaceByPositionMode();
+      ApplyWindowRect();
+      return;
+    }
+    left = opt_.CenterX - w / 2;
+    top = opt_.CenterY - h / 2;
+  }
+  if (!fromLayout) KeepOnScreen();
+  ApplyWindowRect();
+}
+
+void ViewGeometry::PlaceByPositionMode() {
+  const std::int32_t aw = workArea_.width;
+  const std::int32_t ah = workArea_.height;
+  const std::int32_t wl = workArea_.left;
+  const std::int32_t wt = workArea_.top;
+  const std::int32_t w = pictureRect_.width;
+  const std::int32_t h = pictureRect_.height;
+  std::int32_t& left = pictureRect_.left;
+  std::int32_t& top = pictureRect_.top;
+  const int mode = opt_.PositionMode;
+
+  if (mode == 0 || restoringPrevious_) {
+    // Keep the centre; a side larger than the work area is centred on it.
+    if (w > aw) opt_.CenterX = wl + aw / 2;
+    if (h > ah) opt_.CenterY = wt + ah / 2;
+    left = std::max(opt_.CenterX - w / 2, wl);
+    if (opt_.CenterX + w / 2 > wl + aw) left = wl + aw - w;
+    top = std::max(opt_.CenterY - h / 2, wt);
+    if (opt_.CenterY + h / 2 > wt + ah) top = wt + ah - h;
+    return;
+  }
+  switch (mode) {
+    case 1:
+      left = wl + aw / 2 - w / 2;
+      top = wt + ah / 2 - h / 2;
+      opt_.CenterX = wl + aw / 2;
+      opt_.CenterY = top + h / 2;
+      break;
+    case 2:
+      left = wl;
+      top = wt;
+      opt_.CenterX = left + w / 2;
+      opt_.CenterY = top + h / 2;
+      break;
+    case 3:
+      left = wl + aw - w;
+      top = wt;
+      opt_.CenterX = left + w / 2;
+      opt_.CenterY = top + (h + 1) / 2;
+      break;
+    case 4:
+      left = wl;
+      top = wt + ah - h;
+      opt_.CenterX = left + (w + 1) / 2;
+      opt_.CenterY = top + h / 2;
+      break;
+    default:
+      left = wl + aw - w;
+      top = wt + ah - h;
+      opt_.CenterX = left + (w + 1) / 2;
+      opt_.CenterY = top + (h + 1) / 2;
+      break;
+  }
+  UpdateWorkAreaIfFree();
+}
+
+bool ViewGeometry::KeepOnScreen() {
+  // A piece of the picture with its own shape and the minimum diagonal stays
+  // reachable, first on the desktop, then in the work area.
+  const double a = aspectRatio_;
+  const double mw = std::sqrt(kMinDiagonalSquared / (1.0 / (a * a) + 1.0));
+  const double mh = mw / a;
+  const std::int32_t mwI = TruncSize(mw + 0.5);
+  const std::int32_t mhI = TruncSize(mh + 0.5);
+  const std::int32_t w = pictureRect_.width;
+  const std::int32_t h = pictureRect_.height;
+  std::int32_t& left = pictureRect_.left;
+  std::int32_t& top = pictureRect_.top;
+
+  auto keepInside = [&](std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
+    bool moved = false;
+    if (l + mwI > left + w) {
+      left = l - w + mwI;
+      moved = true;
+    }
+    if (t + mhI > top + h) {
+      top = t - h + mhI;
+      moved = true;
+    }
+    if (left > r - mwI) {
+      left = r - mwI;
+      moved = true;
+    }
+    if (top > b - mhI) {
+      top = b - mhI;
+      moved = true;
+    }
+    return moved;
+  };
+  auto recentre = [&] {
+    opt_.CenterX = left + w / 2;
+    opt_.CenterY = top + h / 2;
+  };
+  const bool movedOnDesktop =
+      keepInside(desktopRect_.left, desktopRect_.top, desktopRect_.right, desktopRect_.bottom);
+  if (movedOnDesktop) recentre();
+  UpdateWorkArea();
+  const bool movedInWorkArea = keepInside(workArea_.left, workArea_.top, workArea_.Right(), workArea_.Bottom());
+  if (movedInWorkArea) recentre();
+  return movedOnDesktop || movedInWorkArea;
+}
+
+void ViewGeometry::ApplyWindowRect() {
+  const Rect& d = desktopRect_;
+  PixelBox vis = pictureRect_;
+  if (vis.left < d.left) {
+    vis.width -= d.left - vis.left;
+    vis.left = d.left;
+  }
+  if (vis.top < d.top) {
+    vis.height -= d.top - vis.top;
+    vis.top = d.top;
+  }
+  if (vis.left + vis.width > d.right) vis.width = d.right - vis.left;
+  if (vis.top + vis.height > d.bottom) vis.height = d.bottom - vis.top;
+  // A picture wholly off the desktop has nothing visible, not a negative size.
+  vis.width = std::max(vis.width, 0);
+  vis.height = std::max(vis.height, 0);
+  visibleRect_ = vis;
+
+  if (!opt_.FullScreen) {
+    std::int32_t left, top, width, height;
+    if (opt_.ShowingList) {
+      left = pictureRect_.left;
+      top = pictureRect_.top;
+      width = pictureRect_.width;
+      height = pictureRect_.height;
+    } else {
+      const std::int32_t fw = opt_.FrameWidth;
+      std::int32_t cutL = 0;
+      std::int32_t cutT = 0;
+      left = vis.left - fw;
+      if (left < d.left) {
+        left = d.left;
+        cutL = std::min(fw - vis.left + d.left, fw);
+      }
+      top = vis.top - fw;
+      if (top < d.top) {
+        top = d.top;
+        cutT = std::min(fw - vis.top + d.top, fw);
+      }
+      width = vis.width + 2 * fw - cutL;
+      height = vis.height + 2 * fw - cutT;
+      if (left + width > d.right) width = d.right - left;
+      if (top + height > d.bottom) height = d.bottom - top;
+      width = std::max(width, 0);
+      height = std::max(height, 0);
+    }
+    windowRect_ = Rect{left, top, left + width, top + height};
+  }
+  host_.MoveWindow(windowRect_);
+  lastWindowRect_ = PixelBox{windowRect_.left, windowRect_.top, windowRect_.Width(), windowRect_.Height()};
+  opt_.FormLeft = pictureRect_.left;
+  opt_.FormTop = pictureRect_.top;
+
+  RequestScaledBitmap();
+
+  const std::int32_t w = pictureRect_.width;
+  const std::int32_t h = pictureRect_.height;
+  const Size2 natural = OrientedNaturalSize();
+  const double side = w > h ? natural.w : natural.h;
+  // Nothing to compare with for a picture without size: the ratio stays.
+  if (side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
+}
+
+bool ViewGeometry::RequestScaledBitmap() {
+  if (!host_.PictureLoaded()) return false;
+  // While dragging, painting stretches the bitmap it has.
+  if ((host_.DragMode() != 0 || opt_.ShowingList) && !host_.TransformNeeded()) return false;
+  PixelSize target{pictureRect_.width, pictureRect_.height};
+  const int rotation = host_.Rotation();
+  if (rotation == 1 || rotation == 3) std::swap(target.width, target.height);
+  const PixelSize natural = host_.NaturalSize();
+  if (natural.width <= target.width && natural.height <= target.height) {
+    // Enlargement is left to painting: the bitmap stays at natural size.
+    const PixelSize current = host_.TargetSize();
+    if (current.width >= natural.width && current.height >= natural.height) {
+      if (!host_.TransformNeeded()) return false;
+      host_.Transform();
+      return true;
+    }
+    host_.SetTargetSize(natural);
+    host_.Transform();
+    return true;
+  }
+  host_.SetTargetSize(target);
+  host_.Transform();
+  return true;
+}
+
+// ---------------------------------------------------------------- zoom
+
+void ViewGeometry::SwitchFitModesOff() {
+  if (!opt_.FitToScreen && !opt_.UseWholeScreen) return;
+  opt_.FitToScreen = false;
+  opt_.UseWholeScreen = false;
+  UpdateWorkArea();
+  fitState_ = 0;
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::ZoomTo(double ratio) {
+  if (!(ratio > 0.0)) return;  // no such zoom; NaN included
+  opt_.SizeRatio = std::min(kMaxSizeRatio, ratio);
+  SwitchFitModesOff();
+  const Size2 natural = OrientedNaturalSize();
+  double w = natural.w * opt_.SizeRatio;
+  double h = natural.h * opt_.SizeRatio;
+  if (w * w + h * h < kMinDiagonalSquared || w < 0.0 || h < 0.0) ApplyMinimumSize(w, h, natural);
+  SetDisplaySize(TruncSize(w), TruncSize(h), false);
+  RecordDiagonal();
+}
+
+void ViewGeometry::ZoomAt(std::int32_t screenX, std::int32_t screenY, double ratio) {
+  if (!(ratio > 0.0)) return;  // no such zoom; NaN included
+  const double r0 = opt_.SizeRatio > 0.0 ? opt_.SizeRatio : 1.0;
+  const double r = std::min(kMaxSizeRatio, ratio);
+  // The cursor's offset from the picture centre, in picture pixels.
+  const double dx = (screenX - (pictureRect_.left + pictureRect_.width / 2)) / r0;
+  const double dy = (screenY - (pictureRect_.top + pictureRect_.height / 2)) / r0;
+  const Size2 natural = OrientedNaturalSize();
+  double w = std::trunc(natural.w * r);
+  double h = std::trunc(natural.h * r);
+  if (w * w + h * h < kMinDiagonalSquared || w < 0.0 || h < 0.0) ApplyMinimumSize(w, h, natural);
+  opt_.CenterX = TruncCoordinate(opt_.CenterX + std::trunc((screenX - opt_.CenterX) - dx * r));
+  opt_.CenterY = TruncCoordinate(opt_.CenterY + std::trunc((screenY - opt_.CenterY) - dy * r));
+  SwitchFitModesOff();
+  SetDisplaySize(TruncSize(w), TruncSize(h), false);
+  RecordDiagonal();
+}
+
+void ViewGeometry::RecordDiagonal() { opt_.DiagonalLength = DiagonalOf(pictureRect_.width, pictureRect_.height); }
+
+// ---------------------------------------------------------------- commands
+
+void ViewGeometry::ShowPixelByPixel() {
+  SwitchFitModesOff();
+  if (opt_.SizeRatio == 1.0) return;
+  opt_.SizeRatio = 1.0;
+  const bool reposition = opt_.CenterX != pictureRect_.left + pictureRect_.width / 2 ||
+                          opt_.CenterY != pictureRect_.top + pictureRect_.height / 2;
+  const Size2 natural = OrientedNaturalSize();
+  SetDisplaySize(TruncSize(natural.w), TruncSize(natural.h), reposition);
+  RecordDiagonal();
+  if (!host_.PaintInProgress()) host_.RepaintNow();
+}
+
+void ViewGeometry::ShowInScreen() {
+  if (opt_.UseWholeScreen) {
+    opt_.UseWholeScreen = false;
+    UpdateWorkArea();
+    fitState_ = 0;
+    host_.MenuMarksChanged();
+  }
+  const PixelBox& wa = workArea_;
+  const double oldW = pictureRect_.width;
+  const double oldH = pictureRect_.height;
+  double h = std::min<double>(wa.height, oldH);
+  double w = std::min<double>(wa.width, oldW);
+  if (w > aspectRatio_ * h) {
+    w = aspectRatio_ * h;
+  } else {
+    h = w / aspectRatio_;
+  }
+  double left = std::max<double>(wa.left, pictureRect_.left + (oldW - w) * 0.5);
+  double top = std::max<double>(wa.top, pictureRect_.top + (oldH - h) * 0.5);
+  if (left + w > wa.Right()) left = wa.Right() - w;
+  if (top + h > wa.Bottom()) top = wa.Bottom() - h;
+  pictureRect_ = PixelBox{TruncCoordinate(left), TruncCoordinate(top), TruncSize(w), TruncSize(h)};
+  opt_.CenterX = TruncCoordinate(w * 0.5 + left);
+  opt_.CenterY = TruncCoordinate(h * 0.5 + top);
+  UpdateWorkAreaIfFree();
+  RecordDiagonal();
+  ApplyWindowRect();
+  host_.BringToFront(opt_.AlwaysTop);
+}
+
+void ViewGeometry::MoveToCenter() {
+  UpdateWorkArea();
+  opt_.CenterX = workArea_.left + workArea_.width / 2;
+  opt_.CenterY = workArea_.top + workArea_.height / 2;
+  UpdateWorkAreaIfFree();
+  SetDisplaySize(pictureRect_.width, pictureRect_.height, false);
+}
+
+void ViewGeometry::SetPositionMode(int index) {
+  if (initialized_) opt_.PositionMode = std::clamp(index, 0, 5);
+  PlaceByPositionMode();
+  ApplyWindowRect();
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::ToggleFitToScreen() {
+  if (initialized_) opt_.FitToScreen = !opt_.FitToScreen;
+  UpdateWorkArea();
+  opt_.UseWholeScreen = false;
+  fitState_ = 0;
+  host_.MenuMarksChanged();
+  if (opt_.FitToScreen) LayoutPicture();
+}
+
+void ViewGeometry::ToggleUseWholeScreen() {
+  if (initialized_) opt_.UseWholeScreen = !opt_.UseWholeScreen;
+  UpdateWorkArea();
+  opt_.FitToScreen = false;
+  fitState_ = 0;
+  host_.MenuMarksChanged();
+  if (opt_.UseWholeScreen) LayoutPicture();
+}
+
+void ViewGeometry::ToggleFullScreen() {
+  if (initialized_) opt_.FullScreen = !opt_.FullScreen;
+  UpdateWorkArea();
+  const std::int32_t fw = opt_.FrameWidth;
+  if (!opt_.FullScreen) {
+    windowRect_ = Rect{pictureRect_.left - fw, pictureRect_.top - fw, pictureRect_.Right() + fw,
+                       pictureRect_.Bottom() + fw};
+  } else {
+    windowRect_ = Rect{workArea_.left - fw, workArea_.top - fw, workArea_.Right() + fw, workArea_.Bottom() + fw};
+    host_.BringToFront(opt_.AlwaysTop);
+  }
+  if (fitState_ != 0) {
+    LayoutPicture();
+  } else {
+    ApplyWindowRect();
+  }
+  if (opt_.FullScreen && !host_.PaintInProgress()) host_.RepaintNow();
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::ToggleFixSizeRatio() {
+  if (initialized_) opt_.FixSizeRatio = !opt_.FixSizeRatio;
+  opt_.FixDiagonalLength = false;
+  fitState_ = 0;
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::ToggleFixDiagonalLength(bool fromCommand) {
+  if (initialized_) opt_.FixDiagonalLength = !opt_.FixDiagonalLength;
+  opt_.FixSizeRatio = false;
+  fitState_ = 0;
+  if (opt_.FixDiagonalLength && fromCommand && initialized_) RecordDiagonal();
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::SetWindowSize(std::int64_t width, std::int64_t height) {
+  SwitchFitModesOff();
+  SetDisplaySize(ClampInt(width, 0, kMaxDisplaySide), ClampInt(height, 0, kMaxDisplaySide), false);
+  RecordDiagonal();
+  if (!host_.PaintInProgress()) host_.RepaintNow();
+}
+
+// ---------------------------------------------------------------- rotation
+
+void ViewGeometry::RotateBy(int quarterTurns) {
+  if (host_.PictureLoaded()) {
+    host_.SetRotation(NormalisedRotation(std::int64_t{host_.Rotation()} + quarterTurns));
+    host_.Transform();
+    RelayoutAfterRotation();
+  } else {
+    // Nothing on display: only the setting (and the loader, which keeps it
+    // for the next picture) turns.
+    opt_.RotateValue = NormalisedRotation(std::int64_t{opt_.RotateValue} + quarterTurns);
+    host_.SetRotation(opt_.RotateValue);
+  }
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::SelectRotation(int rotation) {
+  if (initialized_) {
+    const int r = NormalisedRotation(rotation);
+    if (host_.PictureLoaded()) {
+      host_.SetRotation(r);
+      host_.Transform();
+      RelayoutAfterRotation();
+    } else {
+      opt_.RotateValue = r;
+      host_.SetRotation(r);
+    }
+  }
+  host_.MenuMarksChanged();
+}
+
+void ViewGeometry::StoreRotationInEntry() {
+  if (ImageEntry* entry = host_.CurrentEntry()) entry->rotation = opt_.RotateValue;
+}
+
+void ViewGeometry::RelayoutAfterRotation() {
+  opt_.RotateValue = NormalisedRotation(host_.Rotation());
+  StoreRotationInEntry();
+  // The zoom ratio survives the turn.
+  const bool fixSizeRatio = opt_.FixSizeRatio;
+  opt_.FixSizeRatio = true;
+  LayoutPicture();
+  opt_.FixSizeRatio = fixSizeRatio;
+  // A square window did not change size, so nothing else repaints it.
+  if (pictureRect_.width == pictureRect_.height && !host_.PaintInProgress()) host_.RepaintNow();
+  host_.ResetPaintThreshold();
+  if (KeepOnScreen()) ApplyWindowRect();
+  StoreRotationInEntry();
+}
+
+// ---------------------------------------------------------------- messages
+
+bool ViewGeometry::HandleSizeMessage(unsigned message, std::uint64_t wParam, std::int64_t lParam) {
+  if (message == kMsgSetCentre) {
+    // The centre travels as two signed 32-bit values.
+    SetCentre(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)), static_cast<std::int32_t>(lParam));
+    UpdateWorkAreaIfFree();
+    return true;
+  }
+  if (message != kMsgSizeFromBox && message != kMsgSetWidth && message != kMsgSetHeight) return false;
+  SwitchFitModesOff();
+  const double a = aspectRatio_;
+  const std::int32_t param = static_cast<std::int32_t>(std::min<std::uint64_t>(wParam, kMaxDisplaySide));
+  const std::int32_t lparam = ClampInt(lParam, 0, kMaxDisplaySide);
+  std::int32_t w = 0;
+  std::int32_t h = 0;
+  if ((message == kMsgSizeFromBox && a < 1.0) || message == kMsgSetHeight) {
+    h = message == kMsgSetHeight ? param : lparam;
+    w = TruncSize(h * a);
+  } else {
+    w = param;
+    h = TruncSize(w / a);
+  }
+  SetDisplaySize(w, h, true);
+  RecordDiagonal();
+  if (!host_.PaintInProgress()) host_.RepaintNow();
+  return true;
+}
+
+}  // namespace tv
