@@ -7,7 +7,8 @@ namespace tv {
 
 namespace {
 
-// Used when no monitor is known yet, so the work area is never empty.
+// Stands in for the monitors until they are known, so neither the work area
+// nor the desktop is ever empty.
 constexpr Rect kFallbackMonitor{0, 0, 640, 480};
 
 std::int32_t ClampInt(std::int64_t v, std::int32_t lo, std::int32_t hi) {
@@ -55,7 +56,7 @@ int PositionModeForCommand(int commandId) {
   return -1;
 }
 
-ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) {}
+ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) { SetMonitors({}); }
 
 void ViewGeometry::SetOptions(const ViewOptions& options) {
   opt_ = options;
@@ -72,6 +73,9 @@ void ViewGeometry::SetOptions(const ViewOptions& options) {
 void ViewGeometry::SetMonitors(const MonitorList& monitors) {
   monitors_.clear();
   for (const MonitorArea& m : monitors) monitors_.push_back({ClampMonitorRect(m.monitor), ClampMonitorRect(m.work)});
+  // The work area and the desktop must come from the same screen, so an
+  // unknown monitor set is one stand-in monitor for both.
+  if (monitors_.empty()) monitors_.push_back({kFallbackMonitor, kFallbackMonitor});
   desktopRect_ = DesktopRectOf(monitors_);
 }
 
@@ -97,7 +101,7 @@ void ViewGeometry::SetFrameWidth(std::int32_t width) {
 
 void ViewGeometry::UpdateWorkArea() {
   const MonitorArea* m = NearestMonitor(monitors_, Point{opt_.CenterX, opt_.CenterY});
-  const Rect area = m == nullptr ? kFallbackMonitor : (opt_.FullScreen ? m->monitor : m->work);
+  const Rect area = opt_.FullScreen ? m->monitor : m->work;  // never null: see SetMonitors
   const std::int64_t fw = opt_.FrameWidth;
   // A border wider than half the monitor would leave no work area at all;
   // keep at least one pixel so every ratio against it is defined.
@@ -522,15 +526,18 @@ void ViewGeometry::ZoomAt(std::int32_t screenX, std::int32_t screenY, double rat
   if (!(ratio > 0.0)) return;  // no such zoom; NaN included
   const double r0 = opt_.SizeRatio > 0.0 ? opt_.SizeRatio : 1.0;
   const double r = std::min(kMaxSizeRatio, ratio);
-  // The cursor's offset from the picture centre, in picture pixels.
-  const double dx = (screenX - (pictureRect_.left + pictureRect_.width / 2)) / r0;
-  const double dy = (screenY - (pictureRect_.top + pictureRect_.height / 2)) / r0;
+  // The cursor's offset from the picture centre, in picture pixels. A cursor
+  // far off the picture would overflow 32-bit differences, so doubles.
+  const double dx = (static_cast<double>(screenX) - (pictureRect_.left + pictureRect_.width / 2)) / r0;
+  const double dy = (static_cast<double>(screenY) - (pictureRect_.top + pictureRect_.height / 2)) / r0;
   const Size2 natural = OrientedNaturalSize();
   double w = std::trunc(natural.w * r);
   double h = std::trunc(natural.h * r);
   if (w * w + h * h < kMinDiagonalSquared || w < 0.0 || h < 0.0) ApplyMinimumSize(w, h, natural);
-  opt_.CenterX = TruncCoordinate(opt_.CenterX + std::trunc((screenX - opt_.CenterX) - dx * r));
-  opt_.CenterY = TruncCoordinate(opt_.CenterY + std::trunc((screenY - opt_.CenterY) - dy * r));
+  const double cx = opt_.CenterX;
+  const double cy = opt_.CenterY;
+  opt_.CenterX = TruncCoordinate(cx + std::trunc((screenX - cx) - dx * r));
+  opt_.CenterY = TruncCoordinate(cy + std::trunc((screenY - cy) - dy * r));
   SwitchFitModesOff();
   SetDisplaySize(TruncSize(w), TruncSize(h), false);
   RecordDiagonal();

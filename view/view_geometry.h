@@ -73,7 +73,8 @@ class ViewGeometry {
   void SetOptions(const ViewOptions& options);
   const ViewOptions& Options() const { return opt_; }
 
-  // Start-up: the monitors (once), then the flags of the start-up sequence.
+  // Start-up: the monitors (once; an empty list stands for one 640 x 480
+  // screen), then the flags of the start-up sequence.
   void SetMonitors(const MonitorList& monitors);
   void SetInitialized(bool on) { initialized_ = on; }
   void SetRestoringPrevious(bool on) { restoringPrevious_ = on; }

@@ -1,9 +1,24 @@
 #pragma once
 // A ViewHost that records what the geometry asks of the window, the picture
 // and the menus, for the view tests.
+#include <ostream>
 #include <vector>
 
 #include "view/view_geometry.h"
+
+namespace tv {
+
+// Readable failure messages for the geometry types.
+inline void PrintTo(const Rect& r, std::ostream* os) {
+  *os << "Rect{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+inline void PrintTo(const PixelBox& b, std::ostream* os) {
+  *os << "Box{" << b.left << ", " << b.top << ", " << b.width << " x " << b.height << "}";
+}
+inline void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const PixelSize& s, std::ostream* os) { *os << s.width << " x " << s.height; }
+
+}  // namespace tv
 
 namespace tvtest {
 

@@ -1,0 +1,1 @@
+list(APPEND PURE_TESTS tests/view/monitor_areas_test.cpp tests/view/layout_test.cpp)
