@@ -64,7 +64,8 @@ void ViewGeometry::SetOptions(const ViewOptions& options) {
   opt_.CenterY = ClampCentre(opt_.CenterY);
   opt_.FrameWidth = std::clamp(opt_.FrameWidth, 0, kMaxFrameWidth);
   opt_.PositionMode = std::clamp(opt_.PositionMode, 0, 5);
-  opt_.RotateValue = NormalisedRotation(opt_.RotateValue);
+  // Not a quarter-turn count (say -1, 'unknown', from a list record): unturned.
+  if (opt_.RotateValue < 0 || opt_.RotateValue > 3) opt_.RotateValue = 0;
   opt_.DiagonalLength = std::clamp(opt_.DiagonalLength, 0, kMaxDisplaySide);
   if (!(opt_.SizeRatio > 0.0) || !std::isfinite(opt_.SizeRatio)) opt_.SizeRatio = 1.0;
   opt_.SizeRatio = std::min(opt_.SizeRatio, kMaxSizeRatio);

@@ -85,10 +85,14 @@ struct Scene {
     view.SetInitialized(true);
     view.UpdateWorkArea();
   }
-  // Shows a picture of the given natural size and rotation.
+  // Shows a picture of the given natural size and rotation; like the loader
+  // after a decode, the target is the natural size and wants a transform.
   void Show(std::int32_t width, std::int32_t height, std::int32_t rot = 0) {
+    host.loaded = true;
     host.natural = {width, height};
     host.rotation = rot;
+    host.target = {width, height};
+    host.transformNeeded = true;
     view.LayoutPicture();
   }
 };

@@ -1,1 +1,1 @@
-list(APPEND PURE_TESTS tests/view/monitor_areas_test.cpp tests/view/layout_test.cpp)
+list(APPEND PURE_TESTS tests/view/monitor_areas_test.cpp tests/view/layout_test.cpp tests/view/view_commands_test.cpp)
