@@ -1,1 +1,3 @@
-list(APPEND PURE_TESTS tests/view/monitor_areas_test.cpp tests/view/layout_test.cpp tests/view/view_commands_test.cpp)
+list(APPEND PURE_TESTS
+  tests/view/monitor_areas_test.cpp tests/view/layout_test.cpp tests/view/view_commands_test.cpp
+  tests/view/view_property_test.cpp)
