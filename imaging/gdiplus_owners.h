@@ -1,5 +1,6 @@
 #pragma once
-// Owners for the GDI+ flat-API objects the loader holds.
+// Owners for GDI+: the library session and the flat-API objects the loader
+// holds.
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
@@ -21,5 +22,25 @@ struct GpGraphicsTraits {
 
 using UniqueGpImage = UniqueResource<GpImageTraits>;
 using UniqueGpGraphics = UniqueResource<GpGraphicsTraits>;
+
+// GDI+ started for the owner's lifetime; every GDI+ object must be gone
+// before it ends.
+class GdiplusSession {
+ public:
+  GdiplusSession() noexcept {
+    Gdiplus::GdiplusStartupInput input;
+    ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
+  }
+  GdiplusSession(const GdiplusSession&) = delete;
+  GdiplusSession& operator=(const GdiplusSession&) = delete;
+  ~GdiplusSession() {
+    if (ok_) Gdiplus::GdiplusShutdown(token_);
+  }
+  bool ok() const noexcept { return ok_; }
+
+ private:
+  ULONG_PTR token_ = 0;
+  bool ok_ = false;
+};
 
 }  // namespace tv

@@ -6,4 +6,6 @@ list(APPEND FUZZ_TARGETS
   fuzz_gif_blocks:tests/imaging/fuzz_gif_blocks.cpp
   fuzz_exif:tests/imaging/fuzz_exif.cpp)
 list(APPEND WIN_TESTS
-  tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp)
+  tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
+  tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp
+  tests/imaging/archive_loading_test.cpp tests/imaging/transform_test.cpp)
