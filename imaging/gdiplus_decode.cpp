@@ -6,6 +6,7 @@
 #include "imaging/dib.h"
 #include "imaging/exif.h"
 #include "imaging/foreign_call_guard.h"
+#include "imaging/webp_decode.h"
 
 namespace tv {
 
@@ -63,6 +64,49 @@ bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_
   return true;
 }
 
+namespace {
+
+// Raster pictures: GDI+ converts its decoded pixels once, straight into the
+// source bitmap (no drawing pipeline, no temporary buffer); alpha is then
+// flattened in place. False when the image is not a raster bitmap or GDI+
+// refuses, so the caller can draw it instead.
+bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                       void** pixels) {
+  Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+  Gdiplus::PixelFormat format = PixelFormatUndefined;
+  if (!RunGuarded([&] {
+        GdipGetImageType(image, &type);
+        GdipGetImagePixelFormat(image, &format);
+      }) ||
+      type != Gdiplus::ImageTypeBitmap)
+    return false;
+  void* bits = nullptr;
+  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
+  if (!dib) return false;
+  Gdiplus::Status status = Gdiplus::GenericError;
+  const bool survived = RunGuarded([&] {
+    auto* source = static_cast<Gdiplus::GpBitmap*>(image);
+    Gdiplus::GpRect all(0, 0, width, height);
+    Gdiplus::BitmapData data{};
+    data.Width = static_cast<UINT>(width);
+    data.Height = static_cast<UINT>(height);
+    data.Stride = width * 4;
+    data.PixelFormat = PixelFormat32bppARGB;
+    data.Scan0 = bits;
+    status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                PixelFormat32bppARGB, &data);
+    if (status == Gdiplus::Ok) status = GdipBitmapUnlockBits(source, &data);
+  });
+  if (!survived || status != Gdiplus::Ok) return false;
+  if (format & PixelFormatAlpha)
+    FlattenOntoFill(bits, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fillArgb);
+  bitmap = std::move(dib);
+  *pixels = bits;
+  return true;
+}
+
+}  // namespace
+
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture) {
   if (!data || size == 0) return false;
   UniqueGlobal copy(::GlobalAlloc(GMEM_MOVEABLE, size));
@@ -93,7 +137,9 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
   GdiplusPicture result;
   result.width = static_cast<int>(width);
   result.height = static_cast<int>(height);
-  if (!RenderToBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap, &result.pixels,
+  if (!ConvertIntoBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap,
+                         &result.pixels) &&
+      !RenderToBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap, &result.pixels,
                       result.renderTarget))
     return false;
   RunGuarded([&] {
