@@ -1,0 +1,32 @@
+#include "imaging/dib.h"
+
+namespace tv {
+
+bool FitsBitmapLimit(std::int64_t width, std::int64_t height) {
+  if (width <= 0 || height <= 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF) return false;
+  return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMaxBitmapBytes / 4;
+}
+
+UniqueBitmap CreateTopDownDib(int width, int height, void** bits) {
+  *bits = nullptr;
+  if (!FitsBitmapLimit(width, height)) return {};
+  // The header and one colour entry: the 44-byte block GDI expects.
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colour;
+  } info{};
+  info.header.biSize = sizeof(BITMAPINFOHEADER);
+  info.header.biWidth = width;
+  info.header.biHeight = -height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 32;
+  info.header.biCompression = BI_RGB;
+  void* pixels = nullptr;
+  UniqueBitmap bitmap(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,
+                                         nullptr, 0));
+  if (!bitmap || !pixels) return {};
+  *bits = pixels;
+  return bitmap;
+}
+
+}  // namespace tv

@@ -1,0 +1,169 @@
+#include "imaging/gdiplus_decode.h"
+
+#include <cstring>
+#include <vector>
+
+#include "imaging/dib.h"
+#include "imaging/exif.h"
+#include "imaging/foreign_call_guard.h"
+#include "imaging/webp_decode.h"
+
+namespace tv {
+
+using namespace Gdiplus::DllExports;
+
+namespace {
+
+void (*decodeHook)() = nullptr;
+
+constexpr PROPID kOrientationProperty = 0x0112;
+
+}  // namespace
+
+void SetGdiplusDecodeHookForTesting(void (*hook)()) { decodeHook = hook; }
+
+int ExifOrientationFromImage(Gdiplus::GpImage* image) {
+  UINT size = 0;
+  if (GdipGetPropertyItemSize(image, kOrientationProperty, &size) != Gdiplus::Ok || size < sizeof(Gdiplus::PropertyItem))
+    return 0;
+  std::vector<std::uint64_t> buffer((size + 7) / 8);  // aligned for the item header
+  auto* item = reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data());
+  if (GdipGetPropertyItem(image, kOrientationProperty, size, item) != Gdiplus::Ok || !item->value || item->length < 1)
+    return 0;
+  return RotationFromExifOrientation(*static_cast<const std::uint8_t*>(item->value));
+}
+
+bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                    void** pixels, UniqueGpImage& renderTarget) {
+  void* bits = nullptr;
+  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
+  if (!dib) return false;
+  // GDI+ draws straight into the bitmap's own pixels: no second buffer and
+  // no copy. Clearing with the fill colour first flattens transparency.
+  Gdiplus::GpBitmap* target = nullptr;
+  Gdiplus::GpGraphics* graphics = nullptr;
+  Gdiplus::Status drawn = Gdiplus::GenericError;
+  const bool survived = RunGuarded([&] {
+    if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, static_cast<BYTE*>(bits), &target) !=
+        Gdiplus::Ok)
+      return;
+    if (GdipGetImageGraphicsContext(target, &graphics) != Gdiplus::Ok) return;
+    GdipSetCompositingQuality(graphics, Gdiplus::CompositingQualityHighSpeed);
+    GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeNearestNeighbor);
+    GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
+    if (GdipGraphicsClear(graphics, fillArgb | 0xFF000000u) != Gdiplus::Ok) return;
+    drawn = GdipDrawImageRectI(graphics, image, 0, 0, width, height);
+  });
+  UniqueGpGraphics graphicsOwner(graphics);
+  UniqueGpImage targetOwner(target);
+  graphicsOwner.reset();
+  if (!survived || drawn != Gdiplus::Ok) return false;
+  bitmap = std::move(dib);
+  *pixels = bits;
+  renderTarget = std::move(targetOwner);
+  return true;
+}
+
+namespace {
+
+// Raster pictures: GDI+ converts its decoded pixels once, straight into the
+// source bitmap (no drawing pipeline, no temporary buffer); alpha is then
+// flattened in place. False when the image is not a raster bitmap or GDI+
+// refuses, so the caller can draw it instead.
+bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                       void** pixels) {
+  Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+  Gdiplus::PixelFormat format = PixelFormatUndefined;
+  if (!RunGuarded([&] {
+        GdipGetImageType(image, &type);
+        GdipGetImagePixelFormat(image, &format);
+      }) ||
+      type != Gdiplus::ImageTypeBitmap)
+    return false;
+  void* bits = nullptr;
+  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
+  if (!dib) return false;
+  Gdiplus::Status status = Gdiplus::GenericError;
+  const bool survived = RunGuarded([&] {
+    auto* source = static_cast<Gdiplus::GpBitmap*>(image);
+    Gdiplus::GpRect all(0, 0, width, height);
+    Gdiplus::BitmapData data{};
+    data.Width = static_cast<UINT>(width);
+    data.Height = static_cast<UINT>(height);
+    data.Stride = width * 4;
+    data.PixelFormat = PixelFormat32bppARGB;
+    data.Scan0 = bits;
+    status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                PixelFormat32bppARGB, &data);
+    if (status == Gdiplus::Ok) status = GdipBitmapUnlockBits(source, &data);
+  });
+  if (!survived || status != Gdiplus::Ok) return false;
+  if (format & PixelFormatAlpha)
+    FlattenOntoFill(bits, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fillArgb);
+  bitmap = std::move(dib);
+  *pixels = bits;
+  return true;
+}
+
+}  // namespace
+
+bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture) {
+  if (!data || size == 0) return false;
+  UniqueGlobal copy(::GlobalAlloc(GMEM_MOVEABLE, size));
+  if (!copy) return false;
+  {
+    GlobalLock lock(copy.get());
+    if (!lock.get()) return false;
+    std::memcpy(lock.get(), data, size);
+  }
+  // The stream leaves the block alone when released: the picture keeps it.
+  ComPtr<IStream> stream;
+  if (FAILED(::CreateStreamOnHGlobal(copy.get(), FALSE, stream.put()))) return false;
+
+  Gdiplus::GpImage* image = nullptr;
+  UINT width = 0, height = 0;
+  const bool survived = RunGuarded([&] {
+    if (GdipLoadImageFromStream(stream.get(), &image) != Gdiplus::Ok) return;
+    if (decodeHook) decodeHook();
+    GdipGetImageWidth(image, &width);
+    GdipGetImageHeight(image, &height);
+  });
+  UniqueGpImage imageOwner(image);
+  stream.reset();
+  // A 0 x 0 result is an undecodable file, not an empty picture.
+  if (!survived || !imageOwner || width == 0 || height == 0) return false;
+  if (!FitsBitmapLimit(width, height)) return false;
+
+  GdiplusPicture result;
+  result.width = static_cast<int>(width);
+  result.height = static_cast<int>(height);
+  if (!ConvertIntoBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap,
+                         &result.pixels) &&
+      !RenderToBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap, &result.pixels,
+                      result.renderTarget))
+    return false;
+  RunGuarded([&] {
+    result.exifRotation = ExifOrientationFromImage(imageOwner.get());
+    UINT dimensions = 0;
+    if (GdipImageGetFrameDimensionsCount(imageOwner.get(), &dimensions) == Gdiplus::Ok && dimensions > 0) {
+      GUID dimension = Gdiplus::FrameDimensionTime;
+      UINT frames = 0;
+      if (GdipImageGetFrameCount(imageOwner.get(), &dimension, &frames) == Gdiplus::Ok && frames > 0)
+        result.frameCount = frames;
+    }
+  });
+  result.image = std::move(imageOwner);
+  result.fileCopy = std::move(copy);
+  picture.fileCopy = std::move(result.fileCopy);
+  picture.sourceBitmap = std::move(result.sourceBitmap);
+  picture.pixels = result.pixels;
+  picture.renderTarget = std::move(result.renderTarget);
+  picture.image = std::move(result.image);
+  picture.width = result.width;
+  picture.height = result.height;
+  picture.exifRotation = result.exifRotation;
+  picture.frameCount = result.frameCount;
+  return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,55 @@
+#pragma once
+// Decodes BMP, JPEG, PNG, GIF and TIFF with GDI+ into the 32-bit top-down
+// source bitmap, transparency flattened onto the fill colour. Every call into
+// GDI+ runs under the foreign-call guard, so a decoder fault fails the decode.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "imaging/gdiplus_owners.h"
+#include "util/win_handles.h"
+
+namespace tv {
+
+// Everything one GDI+ picture holds while it is shown. Members are declared
+// so that the GDI+ objects go before the memory they read.
+struct GdiplusPicture {
+  UniqueGlobal fileCopy;        // GDI+ may read the file again (frame selection)
+  UniqueBitmap sourceBitmap;    // the pixels below belong to it
+  void* pixels = nullptr;
+  UniqueGpImage renderTarget;   // GDI+ bitmap drawing into sourceBitmap's pixels
+  UniqueGpImage image;          // the decoded file
+  int width = 0, height = 0;
+  int exifRotation = 0;         // rotation code from the orientation property
+  UINT frameCount = 1;          // frames along the time dimension
+
+  // Frees in the safe order: GDI+ objects before the memory they use.
+  void Reset() noexcept {
+    image.reset();
+    renderTarget.reset();
+    pixels = nullptr;
+    sourceBitmap.reset();
+    fileCopy.reset();
+    width = height = exifRotation = 0;
+    frameCount = 1;
+  }
+};
+
+// `picture` must be empty (see Reset). False when the bytes do not decode to a picture of at least 1 x 1, an
+// allocation fails, or GDI+ faults. GDI+ must be started.
+bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture);
+
+// Draws the image's active frame into a new top-down bitmap over the fill
+// colour; false when the bitmap cannot be had or drawing fails. Also used to
+// render animation frames.
+bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                    void** pixels, UniqueGpImage& renderTarget);
+
+// Rotation code of the image's Exif orientation property; 0 without one.
+int ExifOrientationFromImage(Gdiplus::GpImage* image);
+
+// Test seam: called inside the guard after GDI+ has loaded the image.
+void SetGdiplusDecodeHookForTesting(void (*hook)());
+
+}  // namespace tv

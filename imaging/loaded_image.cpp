@@ -1,0 +1,301 @@
+#include "imaging/loaded_image.h"
+
+#include <new>
+
+#include "imaging/dib.h"
+#include "imaging/gif_blocks.h"
+#include "imaging/mapped_file.h"
+#include "imaging/sniff.h"
+#include "util/codepage.h"
+#include "util/wildcard.h"
+
+namespace tv {
+
+namespace {
+
+// Names flagged as UTF-8 by the archive are UTF-8; all others are in the
+// system ANSI code page, as the programs that write such archives use it.
+std::wstring DecodeZipName(std::string_view raw, bool utf8) {
+  return NarrowToWide(raw, utf8 ? CP_UTF8 : CP_ACP);
+}
+
+// Holds the picture lock, when there is one, for a change of the picture.
+class OptionalLock {
+ public:
+  explicit OptionalLock(CriticalSection* lock) : lock_(lock) {
+    if (lock_) lock_->Enter();
+  }
+  OptionalLock(const OptionalLock&) = delete;
+  OptionalLock& operator=(const OptionalLock&) = delete;
+  ~OptionalLock() {
+    if (lock_) lock_->Leave();
+  }
+
+ private:
+  CriticalSection* lock_;
+};
+
+}  // namespace
+
+LoadedImage::~LoadedImage() { Release(0xFF); }
+
+HBITMAP LoadedImage::sourceBitmap() const {
+  if (contentFlags_ & kContentGdiplus) return gdiplus_.sourceBitmap.get();
+  if ((contentFlags_ & kContentWebp) && currentFrame_ < webp_.bitmaps.size()) return webp_.bitmaps[currentFrame_].get();
+  return nullptr;
+}
+
+void LoadedImage::ClearEntries() {
+  archiveEntry_ = ImageEntry{};
+  memberEntry_ = ImageEntry{};
+}
+
+void LoadedImage::Release(std::uint8_t mask) {
+  const std::uint8_t held = contentFlags_ & mask;
+  if (held & (kContentGdiplus | kContentPlugin | kContentWebp)) {
+    gdiplus_.Reset();
+    webp_.Reset();
+    currentFrame_ = 0;
+    frameDelays_.clear();
+    frameCount_ = loopCount_ = 0;
+    animationKind_ = 0;
+    animating_ = false;
+    pictureLoaded_ = false;
+  }
+  if (held & kContentArchive) {
+    // A closed archive must not block detection of the next one.
+    ClearEntries();
+    archiveKind_ = ArchiveKind::None;
+    zipMembers_.clear();
+  }
+  if (held & kContentMember) memberEntry_ = ImageEntry{};
+  if (mask & kContentClearEntries) ClearEntries();
+  if (mask & kContentPictures) {
+    width_ = height_ = 0;
+    intermediateBitmap_.reset();
+    intermediatePixels_ = nullptr;
+    intermediateWidth_ = intermediateHeight_ = 0;
+  }
+  contentFlags_ &= static_cast<std::uint8_t>(~mask);
+}
+
+bool LoadedImage::LoadFile(ImageEntry& entry) {
+  MappedFile file;
+  if (!file.Open(entry.path)) return false;
+  if (!Detect(entry, file.data(), file.size())) return false;
+  OptionalLock lock(pictureLock_);
+  return Decode(entry, file.data(), file.size());
+}
+
+bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  if (!IsGdiplusFormat(data, size)) return false;
+  currentEntry_ = entry;
+  detectedDecoder_ = DecoderKind::Gdiplus;
+  sourceKind_ = SourceKind::Image;
+  return true;
+}
+
+bool LoadedImage::DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  if (!IsAnimatedGif(data, size)) return false;
+  currentEntry_ = entry;
+  detectedDecoder_ = DecoderKind::Gdiplus;
+  sourceKind_ = SourceKind::Image;
+  animatedGif_ = true;
+  return true;
+}
+
+bool LoadedImage::Detect(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  if (!data || size < 10) return false;
+  sourceKind_ = SourceKind::None;
+  detectedDecoder_ = DecoderKind::Plugin;
+  animatedGif_ = false;
+  try {
+    int canvasWidth = 0, canvasHeight = 0;
+    if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight)) {
+      canvasWidth_ = canvasWidth;
+      canvasHeight_ = canvasHeight;
+      currentEntry_ = entry;
+      sourceKind_ = SourceKind::Image;
+      detectedDecoder_ = DecoderKind::Webp;
+      return true;
+    }
+    if (DetectAnimatedGif(entry, data, size)) return true;
+    if (archiveKind_ == ArchiveKind::None) {
+      std::vector<ZipMember> scratch;
+      if (ParseStoredZip(data, size, scratch, DecodeZipName) > 0) {
+        currentEntry_ = entry;
+        sourceKind_ = SourceKind::Archive;
+        archiveKind_ = ArchiveKind::StoredZip;
+        return true;
+      }
+    }
+    if (MatchesMask(entry.path, internalLoaderMask_))
+      return SniffInternal(entry, data, size) || FindPlugin(entry, data, size);
+    return FindPlugin(entry, data, size) || SniffInternal(entry, data, size);
+  } catch (...) {
+    return false;
+  }
+}
+
+bool LoadedImage::Decode(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  if (!data) return false;
+  pictureLoaded_ = false;
+  try {
+    if (sourceKind_ == SourceKind::Archive) return DecodeArchive(data, size);
+    if (sourceKind_ != SourceKind::Image) return false;
+    bool decoded = false;
+    switch (detectedDecoder_) {
+      case DecoderKind::Gdiplus:
+        decoded = DecodeWithGdiplusPath(entry, data, size);
+        break;
+      case DecoderKind::Webp:
+        decoded = DecodeWithWebpPath(entry, data, size);
+        break;
+      case DecoderKind::Plugin:
+        break;
+    }
+    return decoded && FinishPictureDecode();
+  } catch (...) {
+    Release(kContentPictures);
+    return false;
+  }
+}
+
+bool LoadedImage::DecodeArchive(const std::uint8_t* data, std::size_t size) {
+  if (archiveKind_ != ArchiveKind::StoredZip) return false;
+  // Releasing the earlier archive would forget the kind just detected.
+  animationKind_ = 0;
+  Release(63);
+  archiveKind_ = ArchiveKind::StoredZip;
+  ParseStoredZip(data, size, zipMembers_, DecodeZipName);
+  contentFlags_ = kContentArchive;
+  archiveEntry_ = currentEntry_;
+  return true;
+}
+
+int LoadedImage::RotationFor(int entryRotation, int decoderOrientation) const {
+  const int chosen = fixedRotation_ ? rotation_ : entryRotation;
+  return chosen < 0 ? decoderOrientation : chosen;
+}
+
+bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  Release(kContentPictures);
+  animationKind_ = animatedGif_ ? 1 : 0;
+  ParseExifTexts(data, size, exif_);
+  if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_)) {
+    gdiplus_.Reset();
+    animationKind_ = 0;
+    return false;
+  }
+  width_ = gdiplus_.width;
+  height_ = gdiplus_.height;
+  contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentGdiplus);
+  // Some GDI+ builds expose no Exif properties; the JPEG's own header then
+  // tells the orientation.
+  const int orientation = gdiplus_.exifRotation ? gdiplus_.exifRotation : ExifOrientationFromJpeg(data, size);
+  rotation_ = RotationFor(entry.rotation, orientation);
+  entry.rotation = rotation_;
+  // Frames are stepped elsewhere; here the animation is only recorded.
+  if (animationKind_ != 0 && gdiplus_.frameCount > 1) {
+    animationKind_ = 1;
+    frameCount_ = gdiplus_.frameCount;
+  } else {
+    animationKind_ = 0;
+  }
+  loaderName_ = kInternalLoaderName;
+  return true;
+}
+
+bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  Release(kContentPictures);
+  animationKind_ = 0;
+  ParseExifTexts(data, size, exif_);
+  if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_)) {
+    webp_.Reset();
+    return false;
+  }
+  if (webp_.animated) {
+    animationKind_ = 2;
+    frameCount_ = webp_.frameCount;
+    loopCount_ = webp_.loopCount;
+    frameDelays_ = webp_.delaysMs;
+  }
+  currentFrame_ = 0;
+  width_ = webp_.width;
+  height_ = webp_.height;
+  contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentWebp);
+  loaderName_ = kInternalLoaderName;
+  const int chosen = fixedRotation_ ? rotation_ : entry.rotation;
+  rotation_ = chosen < 0 ? 0 : chosen;
+  return true;
+}
+
+bool LoadedImage::FinishPictureDecode() {
+  targetWidth_ = outputWidth_ = width_;
+  targetHeight_ = outputHeight_ = height_;
+  const bool quarterTurn = rotation_ == 1 || rotation_ == 3;
+  rotatedWidth_ = quarterTurn ? height_ : width_;
+  rotatedHeight_ = quarterTurn ? width_ : height_;
+  shownDecoder_ = detectedDecoder_;
+  pictureLoaded_ = true;
+  transformNeeded_ = true;
+  intermediateBitmap_.reset();
+  intermediatePixels_ = nullptr;
+  intermediateWidth_ = intermediateHeight_ = 0;
+  animating_ = animationKind_ != 0;
+  return true;
+}
+
+bool LoadedImage::ListArchive(ImageList& list) const {
+  list.clear();
+  if (!(contentFlags_ & kContentArchive) || archiveKind_ != ArchiveKind::StoredZip) return false;
+  list.reserve(zipMembers_.size());
+  for (const ZipMember& member : zipMembers_) {
+    ImageEntry entry;
+    entry.path = member.name;
+    entry.time = member.time;
+    entry.size = member.size;
+    entry.rotation = -1;
+    list.push_back(std::move(entry));
+  }
+  return true;
+}
+
+bool LoadedImage::LoadArchiveMember(ImageEntry& entry) {
+  if (archiveKind_ != ArchiveKind::StoredZip) return false;
+  for (std::size_t i = 0; i < zipMembers_.size(); ++i) {
+    if (zipMembers_[i].name != entry.path) continue;
+    if (!LoadZipMember(entry, i)) return false;
+    memberEntry_ = entry;
+    return true;
+  }
+  return false;
+}
+
+bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
+  MappedFile file;
+  if (!file.Open(archiveEntry_.path)) return false;
+  OptionalLock lock(pictureLock_);
+  try {
+    // The archive is read afresh: the listing's data pointers belonged to a
+    // mapping that is long closed.
+    std::vector<ZipMember> scratch;
+    ParseStoredZip(file.data(), file.size(), scratch, DecodeZipName);
+    const std::wstring& wanted = zipMembers_[index].name;
+    for (const ZipMember& member : scratch) {
+      if (member.name != wanted) continue;
+      if (member.method != 0) return false;
+      entry.path = member.name;
+      entry.size = member.size;
+      entry.time = member.time;
+      if (!Detect(entry, member.data, member.size) || !Decode(entry, member.data, member.size)) return false;
+      Release(kContentMember);
+      contentFlags_ |= kContentMember;
+      return true;
+    }
+  } catch (const std::bad_alloc&) {
+  }
+  return false;
+}
+
+}  // namespace tv

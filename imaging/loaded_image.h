@@ -1,0 +1,177 @@
+#pragma once
+// The one loader object: turns a file, or a member of the open archive, into
+// the source bitmap of the picture on display, and keeps the display bitmap
+// that the transforms fill from it.
+//
+// Call order: configure (lock, fill colour, rotation, mask) once; then
+// LoadFile / LoadArchiveMember for each entry; after a picture load set the
+// target size and call Transform before painting. All calls come from the
+// thread that owns the picture lock's protocol: loads take the lock around
+// every change of the picture, Transform expects the caller to hold it.
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "filelist/image_entry.h"
+#include "imaging/exif.h"
+#include "imaging/gdiplus_decode.h"
+#include "imaging/stored_zip.h"
+#include "imaging/webp_decode.h"
+#include "util/win_handles.h"
+
+namespace tv {
+
+// Bits of LoadedImage::ContentFlags.
+enum ContentBits : std::uint8_t {
+  kContentGdiplus = 1,
+  kContentPlugin = 2,
+  kContentWebp = 4,
+  kContentArchive = 32,
+  kContentMember = 64,
+  kContentClearEntries = 128,
+  kContentPictures = 31,  // what every picture release names
+};
+
+enum class SourceKind { None = 0, Image = 1, Archive = 2 };
+enum class DecoderKind { Plugin = 0, Gdiplus = 1, Webp = 2 };
+enum class ArchiveKind { None = 0, StoredZip = 1, Plugin = 2 };
+
+constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
+constexpr wchar_t kDefaultInternalLoaderMask[] = L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;";
+
+class LoadedImage {
+ public:
+  LoadedImage() = default;
+  ~LoadedImage();
+  LoadedImage(const LoadedImage&) = delete;
+  LoadedImage& operator=(const LoadedImage&) = delete;
+
+  // --- configuration, set by the main window at creation
+  void SetPictureLock(CriticalSection* lock) { pictureLock_ = lock; }
+  void SetFillColor(std::uint32_t argb) { fillColor_ = argb | 0xFF000000u; }
+  void SetRotation(int rotation) { rotation_ = rotation; }
+  void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
+  void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
+  // The scaled, unrotated size the view wants (never above the picture's).
+  void SetTargetSize(int width, int height) {
+    targetWidth_ = width;
+    targetHeight_ = height;
+    transformNeeded_ = true;
+  }
+
+  // --- loading
+  // True when a picture was decoded or an archive opened (ContentFlags 32).
+  bool LoadFile(ImageEntry& entry);
+  // Loads the member of the open archive named by entry.path; on success the
+  // entry's time and size are brought up to date.
+  bool LoadArchiveMember(ImageEntry& entry);
+  // Replaces `list` with the open archive's members; false when none is open.
+  bool ListArchive(ImageList& list) const;
+  // Frees what `mask` names and is held, then clears those bits.
+  void Release(std::uint8_t mask);
+  bool Detect(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool Decode(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+
+  // --- display bitmap
+  // Makes the scaled bitmap at least width x height (square when affordable).
+  void EnsureScaledBitmap(int width, int height);
+  // Refills the scaled bitmap from the source; true when no picture is loaded.
+  bool Transform();
+
+  // --- state read by the view, painting and the information box
+  bool pictureLoaded() const { return pictureLoaded_; }
+  bool transformNeeded() const { return transformNeeded_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  int rotatedWidth() const { return rotatedWidth_; }
+  int rotatedHeight() const { return rotatedHeight_; }
+  int outputWidth() const { return outputWidth_; }
+  int outputHeight() const { return outputHeight_; }
+  int rotation() const { return rotation_; }
+  HBITMAP sourceBitmap() const;
+  HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }
+  const void* scaledPixels() const { return scaledPixels_; }
+  int scaledAllocatedWidth() const { return scaledAllocatedWidth_; }
+  int scaledAllocatedHeight() const { return scaledAllocatedHeight_; }
+  std::uint8_t ContentFlags() const { return contentFlags_; }
+  SourceKind sourceKind() const { return sourceKind_; }
+  DecoderKind decoderKind() const { return detectedDecoder_; }
+  ArchiveKind archiveKind() const { return archiveKind_; }
+  void ResetArchiveKind() { archiveKind_ = ArchiveKind::None; }
+  int animationKind() const { return animationKind_; }
+  std::uint32_t frameCount() const { return frameCount_; }
+  std::uint32_t loopCount() const { return loopCount_; }
+  const std::vector<std::uint32_t>& frameDelays() const { return frameDelays_; }
+  const std::wstring& loaderName() const { return loaderName_; }
+  const ExifTexts& exif() const { return exif_; }
+  const ImageEntry& archiveEntry() const { return archiveEntry_; }
+  const ImageEntry& memberEntry() const { return memberEntry_; }
+  const ImageEntry& currentEntry() const { return currentEntry_; }
+  const std::vector<ZipMember>& zipMembers() const { return zipMembers_; }
+
+ private:
+  bool SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  // Plug-ins are not hosted yet: no plug-in ever accepts a file.
+  bool FindPlugin(const ImageEntry&, const std::uint8_t*, std::size_t) { return false; }
+  bool DecodeArchive(const std::uint8_t* data, std::size_t size);
+  bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool FinishPictureDecode();
+  bool LoadZipMember(ImageEntry& entry, std::size_t index);
+  int RotationFor(int entryRotation, int decoderOrientation) const;
+  bool EnsureIntermediate(int width, int height);
+  void ClearEntries();
+
+  ExifTexts exif_;
+  ImageEntry archiveEntry_, memberEntry_, currentEntry_;
+
+  GdiplusPicture gdiplus_;
+  WebpPicture webp_;
+  std::size_t currentFrame_ = 0;
+
+  // Scaled (display) bitmap and the intermediate one used for quarter turns.
+  UniqueBitmap scaledBitmap_;
+  void* scaledPixels_ = nullptr;
+  int scaledAllocatedWidth_ = 0, scaledAllocatedHeight_ = 0;
+  UniqueBitmap intermediateBitmap_;
+  void* intermediatePixels_ = nullptr;
+  int intermediateWidth_ = 0, intermediateHeight_ = 0;
+  bool transformNeeded_ = false;
+
+  std::vector<ZipMember> zipMembers_;
+
+  SourceKind sourceKind_ = SourceKind::None;
+  DecoderKind detectedDecoder_ = DecoderKind::Plugin;
+  DecoderKind shownDecoder_ = DecoderKind::Plugin;
+  ArchiveKind archiveKind_ = ArchiveKind::None;
+
+  int animationKind_ = 0;
+  bool animatedGif_ = false;
+  std::uint32_t loopCount_ = 0;
+  std::uint32_t frameCount_ = 0;
+  std::vector<std::uint32_t> frameDelays_;
+  bool animating_ = false;
+
+  int canvasWidth_ = 0, canvasHeight_ = 0;
+
+  bool pictureLoaded_ = false;
+  int width_ = 200, height_ = 200;
+  int rotatedWidth_ = 200, rotatedHeight_ = 200;
+  int targetWidth_ = 0, targetHeight_ = 0;
+  int outputWidth_ = 200, outputHeight_ = 200;
+
+  std::uint8_t contentFlags_ = 0;
+  std::int64_t squareAllocationLimit_ = 16000000;
+  std::uint32_t fillColor_ = 0xFF000000u;
+  CriticalSection* pictureLock_ = nullptr;
+  int rotation_ = -1;
+  bool fixedRotation_ = false;
+  std::wstring internalLoaderMask_ = kDefaultInternalLoaderMask;
+  std::wstring loaderName_;
+};
+
+}  // namespace tv

@@ -1,0 +1,183 @@
+#include "imaging/webp_decode.h"
+
+#include <webp/decode.h>
+#include <webp/demux.h>
+
+#include <cstring>
+
+#include "imaging/dib.h"
+#include "imaging/foreign_call_guard.h"
+
+namespace tv {
+
+void WebpAnimDecoderTraits::Close(Handle h) noexcept { WebPAnimDecoderDelete(h); }
+
+void WebpPicture::Reset() noexcept {
+  decoder.reset();
+  streamCopy.clear();
+  streamCopy.shrink_to_fit();
+  pixels.clear();
+  bitmaps.clear();
+  delaysMs.clear();
+  width = height = 0;
+  animated = preRendered = false;
+  frameCount = loopCount = 0;
+  lastTimestamp = 0;
+}
+
+bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int& height) {
+  int w = 0, h = 0;
+  bool ok = false;
+  if (!RunGuarded([&] { ok = WebPGetInfo(data, size, &w, &h) != 0; }) || !ok || w <= 0 || h <= 0) return false;
+  width = w;
+  height = h;
+  return true;
+}
+
+void FlattenOntoFill(void* pixels, std::size_t pixelCount, std::uint32_t fillArgb) {
+  const unsigned fillB = fillArgb & 0xFF, fillG = (fillArgb >> 8) & 0xFF, fillR = (fillArgb >> 16) & 0xFF;
+  auto* p = static_cast<std::uint8_t*>(pixels);
+  for (std::size_t i = 0; i < pixelCount; ++i, p += 4) {
+    const unsigned a = p[3];
+    if (a == 255) continue;
+    const unsigned back = 255 - a;
+    p[0] = static_cast<std::uint8_t>((p[0] * a + fillB * back + 127) / 255);
+    p[1] = static_cast<std::uint8_t>((p[1] * a + fillG * back + 127) / 255);
+    p[2] = static_cast<std::uint8_t>((p[2] * a + fillR * back + 127) / 255);
+    p[3] = 255;
+  }
+}
+
+namespace {
+
+std::uint32_t DelayOrDefault(int milliseconds) {
+  return milliseconds > 0 ? static_cast<std::uint32_t>(milliseconds) : 100;
+}
+
+bool DecodeStill(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture) {
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+  if (!bitmap) return false;
+  const std::size_t stride = static_cast<std::size_t>(picture.width) * 4;
+  const std::size_t bytes = stride * static_cast<std::size_t>(picture.height);
+  std::uint8_t* decoded = nullptr;
+  if (!RunGuarded([&] {
+        decoded = WebPDecodeBGRAInto(data, size, static_cast<std::uint8_t*>(bits), bytes, static_cast<int>(stride));
+      }) ||
+      !decoded)
+    return false;
+  FlattenOntoFill(bits, bytes / 4, fillArgb);
+  picture.bitmaps.push_back(std::move(bitmap));
+  picture.pixels.push_back(bits);
+  return true;
+}
+
+bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture,
+                     std::uint64_t preRenderLimitBits) {
+  WebPAnimDecoderOptions options;
+  if (!WebPAnimDecoderOptionsInit(&options)) return false;
+  options.color_mode = MODE_BGRA;
+  options.use_threads = 1;
+  WebPAnimInfo info{};
+  const auto openDecoder = [&](const std::uint8_t* bytes) {
+    WebPAnimDecoder* raw = nullptr;
+    const WebPData webpData{bytes, size};
+    if (!RunGuarded([&] { raw = WebPAnimDecoderNew(&webpData, &options); })) raw = nullptr;
+    UniqueWebpAnimDecoder decoder(raw);
+    if (decoder && !RunGuarded([&] {
+          if (!WebPAnimDecoderGetInfo(decoder.get(), &info)) info.frame_count = 0;
+        }))
+      decoder.reset();
+    return decoder;
+  };
+  const std::uint64_t frameBits = static_cast<std::uint64_t>(picture.width) * static_cast<std::uint64_t>(picture.height) * 32;
+  // Decide from the header first: a pre-rendered animation needs no copy.
+  UniqueWebpAnimDecoder probe = openDecoder(data);
+  if (!probe || info.frame_count == 0) return false;
+  if (info.canvas_width != static_cast<std::uint32_t>(picture.width) ||
+      info.canvas_height != static_cast<std::uint32_t>(picture.height))
+    return false;
+  picture.frameCount = info.frame_count;
+  picture.loopCount = info.loop_count;
+  const bool preRender = frameBits * info.frame_count < preRenderLimitBits;
+  const std::size_t canvasBytes = static_cast<std::size_t>(frameBits / 8);
+
+  if (preRender) {
+    picture.preRendered = true;
+    std::vector<int> timestamps;
+    for (std::uint32_t i = 0; i < info.frame_count; ++i) {
+      void* bits = nullptr;
+      UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+      if (!bitmap) return false;
+      std::uint8_t* canvas = nullptr;
+      int timestamp = 0;
+      bool got = false;
+      if (!RunGuarded([&] {
+            got = WebPAnimDecoderHasMoreFrames(probe.get()) && WebPAnimDecoderGetNext(probe.get(), &canvas, &timestamp);
+          }) ||
+          !got || !canvas)
+        return false;
+      std::memcpy(bits, canvas, canvasBytes);
+      FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
+      picture.bitmaps.push_back(std::move(bitmap));
+      picture.pixels.push_back(bits);
+      timestamps.push_back(timestamp);
+    }
+    picture.delaysMs.resize(timestamps.size());
+    for (std::size_t k = timestamps.size(); k-- > 1;) picture.delaysMs[k] = DelayOrDefault(timestamps[k] - timestamps[k - 1]);
+    picture.delaysMs[0] = DelayOrDefault(timestamps[0]);
+    picture.lastTimestamp = timestamps.back();
+    return true;
+  }
+
+  // Streamed: the decoder reads its own copy of the file for as long as the
+  // animation runs, since the file mapping closes right after this load.
+  probe.reset();
+  try {
+    picture.streamCopy.assign(data, data + size);
+  } catch (...) {
+    return false;
+  }
+  picture.decoder = openDecoder(picture.streamCopy.data());
+  if (!picture.decoder) return false;
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+  if (!bitmap) return false;
+  std::uint8_t* canvas = nullptr;
+  int timestamp = 0;
+  bool got = false;
+  if (!RunGuarded([&] { got = WebPAnimDecoderGetNext(picture.decoder.get(), &canvas, &timestamp); }) || !got || !canvas)
+    return false;
+  std::memcpy(bits, canvas, canvasBytes);
+  FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
+  picture.bitmaps.push_back(std::move(bitmap));
+  picture.pixels.push_back(bits);
+  picture.delaysMs.push_back(DelayOrDefault(timestamp));
+  picture.lastTimestamp = timestamp;
+  return true;
+}
+
+}  // namespace
+
+bool DecodeWebp(const std::uint8_t* data, std::size_t size, int canvasWidth, int canvasHeight, std::uint32_t fillArgb,
+                WebpPicture& picture, std::uint64_t preRenderLimitBits) {
+  if (!data || size == 0 || !FitsBitmapLimit(canvasWidth, canvasHeight)) return false;
+  picture.width = canvasWidth;
+  picture.height = canvasHeight;
+  std::uint32_t flags = 0;
+  const bool survived = RunGuarded([&] {
+    const WebPData webpData{data, size};
+    WebPDemuxer* demux = WebPDemux(&webpData);
+    if (!demux) return;
+    flags = WebPDemuxGetI(demux, WEBP_FF_FORMAT_FLAGS);
+    WebPDemuxDelete(demux);
+  });
+  if (!survived) return false;
+  picture.animated = (flags & ANIMATION_FLAG) != 0;
+  const bool ok = picture.animated ? DecodeAnimation(data, size, fillArgb, picture, preRenderLimitBits)
+                                   : DecodeStill(data, size, fillArgb, picture);
+  if (!ok) picture.Reset();
+  return ok;
+}
+
+}  // namespace tv
