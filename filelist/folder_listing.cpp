@@ -10,7 +10,7 @@ namespace tv {
 
 namespace {
 std::wstring Followed(bool followShortcuts, std::wstring path) {
-  if (followShortcuts && ExtensionOf(path) == L".lnk") return ResolveShortcut(path);
+  if (followShortcuts && ExtensionOf(path) == L".lnk") return ResolveShortcut(ExtendedLengthPath(path));
   return path;
 }
 }  // namespace
