@@ -20,4 +20,12 @@ ImageEntry EntryForFile(const std::wstring& path) {
   return entry;
 }
 
+ImageEntry EntryForFile(const std::wstring& path, std::uint64_t creationFileTime, std::uint32_t sizeLow) {
+  ImageEntry entry;
+  entry.path = path;
+  entry.time = FileTimeToUnixSeconds(creationFileTime);
+  entry.size = sizeLow;
+  return entry;
+}
+
 }  // namespace tv

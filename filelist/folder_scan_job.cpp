@@ -77,14 +77,26 @@ ImageList FolderScanJob::TakeResult() {
 }
 
 bool FolderScanJob::EscapePressed() {
-  if (!pollEscape_ || (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return false;
+  if (!pollEscape_) return false;
+  // Reading the key state costs a round trip to the window system; once
+  // every 20 ms still answers a key press at once to the eye.
+  const ULONGLONG now = ::GetTickCount64();
+  if (now - lastEscapePoll_ < 20) return false;
+  lastEscapePoll_ = now;
+  if ((::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return false;
   stop_.store(true);
   return true;
 }
 
-void FolderScanJob::AddFile(std::wstring path) {
+void FolderScanJob::AddFile(std::wstring path, const WIN32_FIND_DATAW* found) {
   if (!knownFiles_.insert(path).second) return;
-  result_.push_back(EntryForFile(path));
+  if (found) {
+    const std::uint64_t created = (static_cast<std::uint64_t>(found->ftCreationTime.dwHighDateTime) << 32) |
+                                  found->ftCreationTime.dwLowDateTime;
+    result_.push_back(EntryForFile(path, created, found->nFileSizeLow));
+  } else {
+    result_.push_back(EntryForFile(path));
+  }
   if (result_.size() % 10 == 0) {
     CriticalSectionLock hold(*lock_);
     currentFile_ = result_.back().path;
@@ -108,10 +120,12 @@ void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
         path = ResolveShortcut(ExtendedLengthPath(path));
         if (IsExistingFolder(path)) {
           subfolders.push_back(std::move(path));
-          continue;
+        } else {
+          job.AddFile(std::move(path), nullptr);
         }
+        continue;
       }
-      job.AddFile(std::move(path));
+      job.AddFile(std::move(path), &items.Item());
     } else if (job.recurse_) {
       subfolders.push_back(std::move(path));
     }

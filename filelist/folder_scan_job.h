@@ -55,7 +55,9 @@ class FolderScanJob {
   friend void ScanFolder(FolderScanJob& job, const std::wstring& folder);
   static DWORD WINAPI WorkerMain(void* job) noexcept;
   bool EscapePressed();
-  void AddFile(std::wstring path);
+  // found: what the enumeration reported for path; null for a shortcut's
+  // target, which is queried.
+  void AddFile(std::wstring path, const WIN32_FIND_DATAW* found);
 
   std::wstring startFolder_;
   bool recurse_ = true;
@@ -66,6 +68,7 @@ class FolderScanJob {
   ImageList result_;
   std::atomic<bool> stop_{true};
   bool pollEscape_ = true;
+  ULONGLONG lastEscapePoll_ = 0;
   // Guards currentFile_; exists from before the worker starts until after it
   // has ended.
   std::unique_ptr<CriticalSection> lock_;

@@ -9,16 +9,23 @@
 namespace tv {
 
 int CompareCodeUnits(std::wstring_view a, std::wstring_view b) {
-  const size_t common = std::min(a.size(), b.size());
-  for (size_t i = 0; i < common; ++i) {
-    // The native build's wchar_t is 32 bits wide, but each element holds one
-    // 16-bit unit; the cast keeps both builds comparing the same numbers.
-    const auto x = static_cast<std::uint16_t>(a[i]);
-    const auto y = static_cast<std::uint16_t>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
+  if constexpr (sizeof(wchar_t) == 2 && static_cast<wchar_t>(-1) > 0) {
+    // Windows: wchar_t is already an unsigned 16-bit unit, so the library's
+    // (vectorised) comparison gives the same order.
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+  } else {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+      // The native build's wchar_t is 32 bits wide, but each element holds
+      // one 16-bit unit; the cast keeps both builds comparing the same numbers.
+      const auto x = static_cast<std::uint16_t>(a[i]);
+      const auto y = static_cast<std::uint16_t>(b[i]);
+      if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
   }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
 }
 
 namespace {
@@ -36,7 +43,7 @@ void SortByKey(ImageList& entries, const std::vector<Key>& keys, Less less) {
   entries = std::move(sorted);
 }
 
-bool TextLess(const std::wstring& a, const std::wstring& b) { return CompareCodeUnits(a, b) < 0; }
+bool TextLess(std::wstring_view a, std::wstring_view b) { return CompareCodeUnits(a, b) < 0; }
 
 }  // namespace
 
@@ -51,7 +58,8 @@ void ShuffleEntries(ImageList& entries, std::mt19937& generator) {
 void OrderEntries(ImageList& entries, int mode) {
   switch (static_cast<SortMode>(mode)) {
     case SortMode::Name: {
-      std::vector<std::wstring> keys;
+      // Views into the entries: they stay put until SortByKey moves them.
+      std::vector<std::wstring_view> keys;
       keys.reserve(entries.size());
       for (auto& e : entries) keys.push_back(e.path);
       SortByKey(entries, keys, TextLess);

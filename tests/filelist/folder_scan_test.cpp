@@ -63,6 +63,10 @@ TEST(FolderScan, RecursionCollectsOwnFilesBeforeSubfolders) {
   const auto c = std::find_if(found.begin(), found.end(), [&](const ImageEntry& e) { return e.path == tree.c; });
   EXPECT_LT(b, c);  // depth first: sub's file before sub\deeper's
   for (const auto& e : found) {
+    const ImageEntry queried = EntryForFile(e.path);  // the enumeration's facts match a direct query
+    EXPECT_EQ(e.time, queried.time);
+    EXPECT_EQ(e.size, queried.size);
+    EXPECT_NE(e.time, 0);
     EXPECT_EQ(e.rotation, -1);
     EXPECT_TRUE(e.members.empty());
   }
