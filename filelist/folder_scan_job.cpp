@@ -6,7 +6,6 @@
 #include "filelist/folder_enumeration.h"
 #include "filelist/folder_identity.h"
 #include "util/file_system.h"
-#include "util/paths.h"
 #include "util/shell_link.h"
 
 namespace tv {
@@ -116,7 +115,8 @@ void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
     if (job.StopRequested() || job.EscapePressed()) break;
     std::wstring path = items.ItemPath();
     if (!items.IsFolder()) {
-      if (ExtensionOf(path) == L".lnk") {
+      // The same test as ExtensionOf(path) == ".lnk", without building the text.
+      if (path.ends_with(L".lnk")) {
         path = ResolveShortcut(ExtendedLengthPath(path));
         if (IsExistingFolder(path)) {
           subfolders.push_back(std::move(path));

@@ -1,6 +1,7 @@
 #include "filelist/sort_order.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -10,10 +11,23 @@ namespace tv {
 
 int CompareCodeUnits(std::wstring_view a, std::wstring_view b) {
   if constexpr (sizeof(wchar_t) == 2 && static_cast<wchar_t>(-1) > 0) {
-    // Windows: wchar_t is already an unsigned 16-bit unit, so the library's
-    // (vectorised) comparison gives the same order.
-    const int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+    // Windows: wchar_t is an unsigned 16-bit unit. Paths share long folder
+    // prefixes, so four units are compared at a time until one differs.
+    const size_t common = std::min(a.size(), b.size());
+    size_t i = 0;
+    for (; i + 4 <= common; i += 4) {
+      std::uint64_t x, y;
+      std::memcpy(&x, a.data() + i, 8);
+      std::memcpy(&y, b.data() + i, 8);
+      if (x != y) break;
+    }
+    for (; i < common; ++i) {
+      const auto x = static_cast<std::uint16_t>(a[i]);
+      const auto y = static_cast<std::uint16_t>(b[i]);
+      if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
   } else {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
