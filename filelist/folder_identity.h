@@ -1,0 +1,13 @@
+#pragma once
+// A key naming the folder itself rather than the text that reached it, so a
+// folder met again through a shortcut, junction or symbolic link (or spelt in
+// another case) is recognised. Windows only.
+#include <string>
+
+namespace tv {
+
+// Volume serial and file index of the folder after following links; when the
+// folder cannot be opened, its final path, and failing that the text as given.
+std::wstring FolderIdentity(const std::wstring& folder);
+
+}  // namespace tv

@@ -1,0 +1,141 @@
+#include "filelist/folder_scan_job.h"
+
+#include <vector>
+
+#include "filelist/file_entry.h"
+#include "filelist/folder_enumeration.h"
+#include "filelist/folder_identity.h"
+#include "util/file_system.h"
+#include "util/shell_link.h"
+
+namespace tv {
+
+FolderScanJob::~FolderScanJob() {
+  if (worker_) {
+    RequestStop();
+    Finish();
+  }
+}
+
+void FolderScanJob::Prepare(const std::wstring& startFolder, bool recurse, const std::wstring& mask) {
+  startFolder_ = startFolder;
+  recurse_ = recurse;
+  mask_ = mask;
+}
+
+bool FolderScanJob::Start() {
+  if (worker_) return false;
+  result_.clear();
+  visitedFolders_.clear();
+  knownFiles_.clear();
+  currentFile_ = startFolder_;
+  stop_.store(false);
+  // The worker writes the progress text under this lock from its first file
+  // on, so the lock must be in place before the thread exists.
+  lock_ = std::make_unique<CriticalSection>();
+  DWORD id = 0;
+  worker_.reset(::CreateThread(nullptr, 0, &FolderScanJob::WorkerMain, this, 0, &id));
+  if (!worker_) {
+    stop_.store(true);
+    lock_.reset();
+    return false;
+  }
+  return true;
+}
+
+DWORD WINAPI FolderScanJob::WorkerMain(void* param) noexcept {
+  auto& job = *static_cast<FolderScanJob*>(param);
+  try {
+    ScanFolder(job, job.startFolder_);
+  } catch (...) {
+    // Out of memory: keep what was found, as a stopped scan does.
+  }
+  job.stop_.store(true);
+  return 0;
+}
+
+bool FolderScanJob::HasEnded() const {
+  return !worker_ || ::WaitForSingleObject(worker_.get(), 0) == WAIT_OBJECT_0;
+}
+
+void FolderScanJob::Finish() {
+  if (worker_) ::WaitForSingleObject(worker_.get(), INFINITE);
+  worker_.reset();
+  lock_.reset();
+}
+
+std::wstring FolderScanJob::CurrentFile() const {
+  if (!lock_) return {};
+  CriticalSectionLock hold(*lock_);
+  return currentFile_;
+}
+
+ImageList FolderScanJob::TakeResult() {
+  if (worker_) return {};
+  return std::move(result_);
+}
+
+bool FolderScanJob::EscapePressed() {
+  if (!pollEscape_) return false;
+  // Reading the key state costs a round trip to the window system; once
+  // every 20 ms still answers a key press at once to the eye.
+  const ULONGLONG now = ::GetTickCount64();
+  if (now - lastEscapePoll_ < 20) return false;
+  lastEscapePoll_ = now;
+  if ((::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return false;
+  stop_.store(true);
+  return true;
+}
+
+void FolderScanJob::AddFile(std::wstring path, const WIN32_FIND_DATAW* found) {
+  if (!knownFiles_.insert(path).second) return;
+  if (found) {
+    const std::uint64_t created = (static_cast<std::uint64_t>(found->ftCreationTime.dwHighDateTime) << 32) |
+                                  found->ftCreationTime.dwLowDateTime;
+    result_.push_back(EntryForFile(path, created, found->nFileSizeLow));
+  } else {
+    result_.push_back(EntryForFile(path));
+  }
+  if (result_.size() % 10 == 0) {
+    CriticalSectionLock hold(*lock_);
+    currentFile_ = result_.back().path;
+  }
+}
+
+void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
+  if (job.StopRequested()) return;
+  // Compared by what the folder is, not how it was reached: a shortcut or
+  // junction back to an ancestor would otherwise recurse without end.
+  if (!job.visitedFolders_.insert(FolderIdentity(folder)).second) return;
+  if (job.EscapePressed()) return;
+
+  std::vector<std::wstring> subfolders;
+  FolderEnumeration items(folder);
+  while (items.Next()) {
+    if (job.StopRequested() || job.EscapePressed()) break;
+    std::wstring path = items.ItemPath();
+    if (!items.IsFolder()) {
+      // The same test as ExtensionOf(path) == ".lnk", without building the text.
+      if (path.ends_with(L".lnk")) {
+        path = ResolveShortcut(ExtendedLengthPath(path));
+        if (IsExistingFolder(path)) {
+          subfolders.push_back(std::move(path));
+        } else {
+          job.AddFile(std::move(path), nullptr);
+        }
+        continue;
+      }
+      job.AddFile(std::move(path), &items.Item());
+    } else if (job.recurse_) {
+      subfolders.push_back(std::move(path));
+    }
+  }
+
+  if (!job.recurse_) return;
+  for (const auto& subfolder : subfolders) {
+    if (job.StopRequested() || job.EscapePressed()) return;
+    ScanFolder(job, subfolder);
+  }
+}
+
+}  // namespace tv

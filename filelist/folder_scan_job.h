@@ -1,0 +1,84 @@
+#pragma once
+// The one folder scan in progress: what to scan, what was found, and the
+// worker thread that finds it. The progress form (or a caller without one)
+// drives it: Prepare, Start, poll HasEnded/CurrentFile, Finish, TakeResult.
+// Windows only.
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <unordered_set>
+
+#include "filelist/image_entry.h"
+#include "util/win_handles.h"
+
+namespace tv {
+
+class FolderScanJob {
+ public:
+  FolderScanJob() = default;
+  // Stops and waits for a worker still running, so nothing it uses dies first.
+  ~FolderScanJob();
+  FolderScanJob(const FolderScanJob&) = delete;
+  FolderScanJob& operator=(const FolderScanJob&) = delete;
+
+  // What the next Start scans. The mask is kept for the caller; the scan
+  // itself collects every file.
+  void Prepare(const std::wstring& startFolder, bool recurse, const std::wstring& mask);
+  const std::wstring& StartFolder() const { return startFolder_; }
+  bool Recurse() const { return recurse_; }
+  const std::wstring& Mask() const { return mask_; }
+
+  // Empties the result and both sets, clears the stop flag, creates the lock
+  // and only then starts the worker. False when a worker is still held or the
+  // thread cannot be created (the result then stays empty).
+  bool Start();
+  // True when no worker is held or the held one has ended.
+  bool HasEnded() const;
+  // Waits for the worker, closes its handle and then deletes the lock.
+  void Finish();
+  // Asks the worker to stop soon (the form's Esc); what it found is kept.
+  void RequestStop() { stop_.store(true); }
+  bool StopRequested() const { return stop_.load(); }
+  // The progress text; empty while no lock exists.
+  std::wstring CurrentFile() const;
+  // Only after Finish: the entries found, in scan order.
+  ImageList TakeResult();
+  // The worker's handle while it is held (for waiting on it); null otherwise.
+  HANDLE Worker() const { return worker_.get(); }
+  // Esc is polled by the worker through the asynchronous key state; tests and
+  // callers without a keyboard turn that off.
+  void SetPollEscapeKey(bool poll) { pollEscape_ = poll; }
+
+ private:
+  friend void ScanFolder(FolderScanJob& job, const std::wstring& folder);
+  static DWORD WINAPI WorkerMain(void* job) noexcept;
+  bool EscapePressed();
+  // found: what the enumeration reported for path; null for a shortcut's
+  // target, which is queried.
+  void AddFile(std::wstring path, const WIN32_FIND_DATAW* found);
+
+  std::wstring startFolder_;
+  bool recurse_ = true;
+  std::wstring mask_ = L"*.*";
+  // Folders by identity (see FolderIdentity), files by exact path text.
+  std::unordered_set<std::wstring> visitedFolders_;
+  std::unordered_set<std::wstring> knownFiles_;
+  ImageList result_;
+  std::atomic<bool> stop_{true};
+  bool pollEscape_ = true;
+  ULONGLONG lastEscapePoll_ = 0;
+  // Guards currentFile_; exists from before the worker starts until after it
+  // has ended.
+  std::unique_ptr<CriticalSection> lock_;
+  std::wstring currentFile_;
+  UniqueHandle worker_;
+};
+
+// Collects the files of folder (and, when the job recurses, of its
+// subfolders and of folders reached through shortcuts) into the job's result.
+// Runs on the worker thread.
+void ScanFolder(FolderScanJob& job, const std::wstring& folder);
+
+}  // namespace tv

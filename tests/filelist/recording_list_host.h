@@ -1,0 +1,57 @@
+#pragma once
+// A FileListHost that records what the list model asked of the window and
+// plays a loader whose archives and member loads the test scripts.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "filelist/file_list_host.h"
+
+namespace tvtest {
+
+class RecordingListHost : public tv::FileListHost {
+ public:
+  // Archive path -> member names it lists.
+  std::map<std::wstring, std::vector<std::wstring>> archives;
+  // Member names whose load fails.
+  std::set<std::wstring> brokenMembers;
+  bool listViewShown = false;
+  std::vector<std::string> calls;
+  std::vector<int> loadedMembers;
+  int listings = 0;
+
+  void StopAnimationAndRelease() override { calls.push_back("release"); }
+  bool ListArchiveMembers(const tv::ImageEntry& archive, tv::ImageList& members) override {
+    ++listings;
+    calls.push_back("list");
+    auto found = archives.find(archive.path);
+    if (found == archives.end()) return false;
+    for (const auto& name : found->second) members.push_back({name, 7, 1, -1, {}});
+    return true;
+  }
+  bool LoadMember(const tv::ImageEntry& archive, int memberIndex) override {
+    calls.push_back("load");
+    loadedMembers.push_back(memberIndex);
+    return !brokenMembers.count(archive.members[static_cast<size_t>(memberIndex)].path);
+  }
+  void RecordShownEntry() override { calls.push_back("record"); }
+  void ResetArchiveState() override { calls.push_back("reset-archive"); }
+  void ReshowCurrent() override { calls.push_back("reshow"); }
+  void ShowEmptyList() override { calls.push_back("show-empty"); }
+  void EnableCloseArchive(bool enabled) override { calls.push_back(enabled ? "menu-on" : "menu-off"); }
+  bool IsListViewShown() const override { return listViewShown; }
+  void PullSelection() override {}
+  void RefillListView() override { calls.push_back("refill"); }
+  void SelectListItem(int index) override { calls.push_back("select " + std::to_string(index)); }
+  void RemoveListItem(int index) override { calls.push_back("remove-item " + std::to_string(index)); }
+  void SetListRedraw(bool enabled) override { calls.push_back(enabled ? "redraw-on" : "redraw-off"); }
+
+  bool Called(const std::string& what) const {
+    for (const auto& c : calls)
+      if (c == what) return true;
+    return false;
+  }
+};
+
+}  // namespace tvtest
