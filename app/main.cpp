@@ -1,51 +1,55 @@
-// Process entry. Until the viewer's main form exists the program opens its
-// empty 200 x 200 window for a few seconds and closes it again.
+// Process entry: GDI+ for the life of the process, one viewer window, the
+// message loop.
 #include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "imaging/gdiplus_owners.h"
+#include "util/win_handles.h"
 
 namespace {
 
-constexpr UINT_PTR kCloseTimer = 1;
-constexpr UINT kShowMilliseconds = 3000;
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  switch (message) {
-    case WM_TIMER:
-      if (wParam == kCloseTimer) ::DestroyWindow(window);
-      return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_ESCAPE) ::DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      ::PostQuitMessage(0);
-      return 0;
-    default:
-      return ::DefWindowProcW(window, message, wParam, lParam);
-  }
+std::vector<std::wstring> ArgumentsAfterProgram() {
+  std::vector<std::wstring> arguments;
+  int count = 0;
+  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (!argv) return arguments;
+  for (int i = 1; i < count; ++i) arguments.emplace_back(argv[i]);
+  ::LocalFree(argv);
+  return arguments;
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
-  windowClass.lpszClassName = L"taverlune";
-  if (!::RegisterClassExW(&windowClass)) return 1;
-  HWND window = ::CreateWindowExW(0, L"taverlune", L"taverlune image viewer", WS_POPUP, 100, 100, 200, 200,
-                                  nullptr, nullptr, instance, nullptr);
-  if (!window) {
-    ::MessageBoxW(nullptr, L"The window could not be created.", L"Failed", MB_ICONERROR | MB_OK);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  tv::GdiplusSession gdiplus;
+  tv::ComInit com(COINIT_APARTMENTTHREADED);
+  auto form = std::make_unique<tv::MainForm>();
+  if (!form->Startup(instance, showCommand, ArgumentsAfterProgram())) {
+    // Without a window nothing could ever end the process: say so and leave.
+    ::MessageBoxW(nullptr, L"The viewer window could not be created.", L"taverlune image viewer",
+                  MB_ICONERROR);
     return 1;
   }
-  ::ShowWindow(window, SW_SHOWNORMAL);
-  ::SetTimer(window, kCloseTimer, kShowMilliseconds, nullptr);
   MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+  int exitCode = 0;
+  while (true) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      exitCode = static_cast<int>(message.wParam);
+      break;
+    }
+    if (got == -1) {
+      exitCode = 1;
+      break;
+    }
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  form.reset();
+  return exitCode;
 }

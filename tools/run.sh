@@ -22,5 +22,9 @@ fi
 viewer=$!
 sleep 2
 "$WINE" "$build/win64/screenshot.exe" "$("$WINE" winepath -w "$build/screenshot.png" | tr -d '\r')"
+# A polite close (WM_CLOSE), so the viewer saves its settings as on Esc.
+"$WINE" taskkill /IM taverlune.exe >/dev/null 2>&1 || true
+for _ in $(seq 1 50); do kill -0 $viewer 2>/dev/null || break; sleep 0.1; done
+kill $viewer 2>/dev/null || true
 wait $viewer || true
 echo "screenshot saved to $build/screenshot.png"

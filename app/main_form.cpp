@@ -1,0 +1,285 @@
+#include <windows.h>
+#include "app/main_form.h"
+
+#include <mmsystem.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/settings_sync.h"
+#include "menus/localized_string.h"
+#include "menus/menu_ids.h"
+#include "menus/message_ids.h"
+#include "menus/popup_menu_resource.h"
+#include "settings/app_data_folder.h"
+#include "settings/key_state_win.h"
+#include "util/file_system.h"
+#include "util/shell_link.h"
+#include "util/window_util.h"
+#include "view/monitor_win.h"
+
+namespace tv {
+namespace {
+
+constexpr int kClassNameStringId = 109;
+
+}  // namespace
+
+MainForm::MainForm(MainFormOptions options)
+    : options_(std::move(options)),
+      listFileReader_(listSettings_.EnableFileMask, listSettings_.FileMaskString, *this),
+      list_(*this, listSettings_),
+      view_(*this) {
+  listSettings_ = ListSettingsFrom(settings_);
+  SyncViewFromSettings();
+}
+
+MainForm::~MainForm() {
+  slideTimer_.Kill();
+  idleTimer_.Kill();
+  if (timerResolution_) ::timeEndPeriod(timerResolution_);
+}
+
+bool MainForm::RegisterWindowClass() {
+  std::wstring className = LoadResourceString(instance_, kClassNameStringId);
+  if (className != WindowClassName()) className = WindowClassName();
+  background_ = UniqueBrush(::CreateSolidBrush(RGB((settings_.FullFillColor >> 16) & 0xFF,
+                                                   (settings_.FullFillColor >> 8) & 0xFF,
+                                                   settings_.FullFillColor & 0xFF)));
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  windowClass.lpfnWndProc = &MainForm::WindowProcedure;
+  windowClass.hInstance = instance_;
+  windowClass.hbrBackground = background_.get();
+  windowClass.lpszClassName = WindowClassName();
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  // A second window of the same process (the tests run several) finds the
+  // class already there.
+  return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool MainForm::CreateMainWindow() {
+  DWORD exStyle = WS_EX_LAYERED;
+  if (settings_.HideTaskButton) exStyle |= WS_EX_TOOLWINDOW;
+  window_ = ::CreateWindowExW(exStyle, WindowClassName(), identity_.windowTitle.c_str(), WS_OVERLAPPEDWINDOW,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                              instance_, this);
+  if (!window_) return false;
+  ::SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(WS_POPUP));
+  const PixelBox& picture = view_.PictureRect();
+  ::SetWindowPos(window_, nullptr, 0, 0, picture.width, picture.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOACTIVATE);
+  return true;
+}
+
+bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<std::wstring>& arguments) {
+  if (initialized_) return true;
+  instance_ = instance;
+  if (!RegisterWindowClass()) return false;
+  view_.SetMonitors(EnumerateMonitors());
+
+  SetUiLanguage(UserUiLanguage());
+  menu_ = LoadPopupMenuResource(instance_, CurrentUiLanguage());
+  popup_ = menu_ ? ::GetSubMenu(menu_.get(), kPopupSubMenuIndex) : nullptr;
+
+  const std::wstring appData = options_.appDataFolder.empty() ? LocalAppDataFolder() : options_.appDataFolder;
+  const CommandLine commandLine = ParseCommandLine(arguments, [](const std::wstring& link) {
+    return ResolveShortcut(link);
+  });
+  identity_ = IdentityForName(commandLine.instanceName.value_or(kDefaultInstanceName));
+  uninstallRequested_ = commandLine.uninstall;
+
+  StartInputs inputs;
+  if (options_.readStartKeys) inputs.keys = StartKeysNow();
+  inputs.filesGiven = !commandLine.paths.empty();
+  inputs.instanceIsNamed = identity_.named;
+  store_ = std::make_unique<SettingsStore>(appData, identity_.name);
+  ImageList restored;
+  const SettingsLoadResult loaded = store_->LoadSettings(settings_, restored, inputs, *this);
+  contrastColour_ = ContrastColour(settings_.FullFillColor);
+  listSettings_ = ListSettingsFrom(settings_);
+  const bool showingListAtStart = settings_.ShowingList;
+  settings_.ShowingList = false;
+  SyncViewFromSettings();
+  view_.SetPictureRect({0, 0, loaded.windowSide, loaded.windowSide});
+  pending_ = {settings_.ShowFileName, settings_.ShowArchiveName};
+  tflFileName_ = settings_.tflFileName;
+  if (!restored.empty()) list_.SetList(std::move(restored), 0);
+
+  if (!CreateMainWindow()) return false;
+
+  image_.SetPictureLock(&pictureLock_);
+  image_.SetFillColor(settings_.FullFillColor);
+  image_.SetRotation(settings_.RotateValue);
+  image_.SetFixedRotation(settings_.FixRotate);
+  if (!settings_.InternalLoader.empty()) image_.SetInternalLoaderMask(settings_.InternalLoader);
+  TIMECAPS caps{};
+  if (::timeGetDevCaps(&caps, sizeof(caps)) == MMSYSERR_NOERROR && ::timeBeginPeriod(caps.wPeriodMin) == 0)
+    timerResolution_ = caps.wPeriodMin;
+
+  slideTimer_.SetOwner(window_);
+  slideTimer_.SetPeriod(1000);
+  idleTimer_.SetOwner(window_);
+  idleTimer_.SetPeriod(1000);
+
+  if (!settings_.KeepPreviousPosition) {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    view_.SetCentre(cursor.x, cursor.y);
+    view_.UpdateWorkArea();
+  }
+  if (showingListAtStart) SetListMode(1, 1);
+
+  const Rect startPlace = view_.WindowRect();
+  if (!commandLine.paths.empty()) {
+    OpenPaths(commandLine.paths, 0, CtrlHeld() ? 1 : 0);
+  } else if (!list_.FileList().empty()) {
+    if (settings_.ShowIndex >= 0) {
+      firstDisplay_ = true;
+      RefindAfterOpen();
+      const bool inArchive = settings_.ShowArchive >= 0;
+      ShowEntry(inArchive ? settings_.ShowArchive : settings_.ShowIndex, inArchive ? settings_.ShowIndex : -1, 1,
+                true);
+      if (firstDisplay_) MoveWindow(startPlace);
+      firstDisplay_ = false;
+    }
+  }
+  if (list_.ShowIndex() < 0) {
+    // Nothing on display: a box of the start size centred where the cursor
+    // (or the remembered centre) is, kept inside the work area.
+    view_.UpdateWorkArea();
+    const PixelBox& area = view_.WorkArea();
+    PixelBox box = view_.PictureRect();
+    if (settings_.FixSizeRatio && !settings_.UseWholeScreen && !settings_.FitToScreen) {
+      box.width = static_cast<int>(box.width * settings_.SizeRatio);
+      box.height = static_cast<int>(box.height * settings_.SizeRatio);
+    }
+    box.left = std::max(area.left, std::min(view_.Options().CenterX - box.width / 2, area.Right() - box.width));
+    box.top = std::max(area.top, std::min(view_.Options().CenterY - box.height / 2, area.Bottom() - box.height));
+    view_.SetPictureRect(box);
+    view_.ApplyWindowRect();
+  }
+
+  ::ShowWindow(window_, showCommand);
+  visible_ = true;
+  ApplyLoadedSettings();
+  PaintPicture(false);
+  ::UpdateWindow(window_);
+  tv::BringToFront(window_, settings_.AlwaysTop);
+  if (redrawHold_ == 0) Redraw();
+  ::DragAcceptFiles(window_, TRUE);
+  idleTimer_.Start();
+  lastSaveTime_ = ::timeGetTime();
+  initialized_ = true;
+  view_.SetInitialized(true);
+  return true;
+}
+
+void MainForm::ApplyLoadedSettings() {
+  ApplyAlpha();
+  RestartSlideTimer();
+  MenuMarksChanged();
+}
+
+void MainForm::ApplyAlpha() {
+  const int alpha = std::clamp(settings_.AlphaBlendValue, 1, 255);
+  ::SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void MainForm::SyncViewFromSettings() { view_.SetOptions(ViewOptionsFrom(settings_)); }
+
+void MainForm::SyncSettingsFromView() {
+  const bool showingList = settings_.ShowingList;
+  CopyViewOptionsInto(view_.Options(), settings_);
+  settings_.ShowingList = showingList;
+}
+
+bool MainForm::CtrlHeld() const {
+  return options_.readStartKeys && (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+// ---------------------------------------------------------------- modal bracket
+
+void MainForm::BeginModal() {
+  {
+    CriticalSectionLock lock(pictureLock_);
+    modalOpen_ = true;
+  }
+  slideTimer_.Kill();
+  fastStretchArea_ = 1e308;
+  if (window_) ::SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainForm::EndModal() {
+  RestartSlideTimer();
+  if (window_)
+    ::SetWindowPos(window_, settings_.AlwaysTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  {
+    CriticalSectionLock lock(pictureLock_);
+    modalOpen_ = false;
+  }
+  // A close asked for while the dialog was open runs now.
+  if (closeRequested_ && !CloseMustWait()) ::PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void MainForm::ShowText(unsigned textId, unsigned captionId, UINT icon) {
+  const std::wstring text = LocalizedString(textId);
+  const std::wstring caption = captionId ? LocalizedString(captionId) : std::wstring(L"Information");
+  recordedMessages_.push_back(text);
+  if (!options_.showMessageBoxes || !window_) return;
+  BeginModal();
+  ::MessageBoxW(window_, text.c_str(), caption.c_str(), icon);
+  EndModal();
+}
+
+// ---------------------------------------------------------------- closing
+
+bool MainForm::CloseMustWait() const { return modalOpen_ || busyDepth_ > 0 || scanner_.Busy(); }
+
+bool MainForm::SaveSettingsNow() {
+  if (!store_) return false;
+  SyncSettingsFromView();
+  settings_.ShowIndex = list_.ShowIndex();
+  settings_.ShowArchive = list_.ShowArchive();
+  settings_.tflFileName = tflFileName_;
+  const bool saved = store_->SaveSettings(settings_, list_.FileList());
+  lastSaveTime_ = ::timeGetTime();
+  return saved;
+}
+
+void MainForm::RunClosingSequence() {
+  if (closing_) return;
+  closing_ = true;
+  slideTimer_.Kill();
+  idleTimer_.Kill();
+  StopAnimationAndRelease();
+  SaveSettingsNow();
+  if (timerResolution_) {
+    ::timeEndPeriod(timerResolution_);
+    timerResolution_ = 0;
+  }
+}
+
+// ---------------------------------------------------------------- SettingsHost
+
+void MainForm::ShowMessage(const UserMessage& message) {
+  const std::wstring text = message.textId ? LocalizedString(static_cast<unsigned>(message.textId)) : message.text;
+  recordedMessages_.push_back(text.empty() ? message.text : text);
+  if (!options_.showMessageBoxes) return;
+  const UINT icon = message.icon == MessageIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION;
+  if (window_) BeginModal();
+  ::MessageBoxW(window_, recordedMessages_.back().c_str(), message.caption.c_str(), icon);
+  if (window_) EndModal();
+}
+
+void MainForm::OfferFirstStartShortcut() {
+  // The shortcut offers come with the instances work; a first start simply
+  // writes the initial settings until then.
+}
+
+bool MainForm::CancelRequested() { return (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0; }
+
+}  // namespace tv

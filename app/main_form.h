@@ -1,0 +1,251 @@
+#pragma once
+// The viewer window: owns the settings, the file list, the loader, the view
+// geometry, the list box and the timers, and glues them together. One per
+// process, living from start to exit; every call comes from the window
+// thread except painting, which the animation thread may also do under
+// PictureLock.
+//
+// Call order: construct, Startup (creates the window), the message loop,
+// then destroy after the window has been destroyed.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/idle_tick.h"
+#include "app/instance_identity.h"
+#include "app/key_map.h"
+#include "app/load_progress.h"
+#include "app/timer_record.h"
+#include "filelist/folder_scanner.h"
+#include "filelist/image_file_list.h"
+#include "filelist/list_settings.h"
+#include "forms/list_box_control.h"
+#include "imaging/loaded_image.h"
+#include "settings/list_file.h"
+#include "settings/settings_host.h"
+#include "settings/settings_record.h"
+#include "settings/settings_store.h"
+#include "util/win_handles.h"
+#include "view/view_geometry.h"
+#include "view/view_host.h"
+
+namespace tv {
+
+// What a caller can change about a window before it starts (the tests run
+// windows in their own folders).
+struct MainFormOptions {
+  std::wstring appDataFolder;     // empty: the user's local application data
+  bool readStartKeys = true;      // false: Ctrl/Shift held at start are ignored
+  bool showMessageBoxes = true;   // false: messages are only recorded
+};
+
+// Results of LoadCurrentEntry.
+enum class LoadResult { Shown = 0, ArchiveOpened = 1, CannotShow = 2, ArchiveFailed = 4, Nothing = 5 };
+
+class MainForm final : public FileListHost, public ViewHost, public SettingsHost {
+ public:
+  explicit MainForm(MainFormOptions options = {});
+  ~MainForm() override;
+  MainForm(const MainForm&) = delete;
+  MainForm& operator=(const MainForm&) = delete;
+
+  // arguments exclude the program path. False when the window cannot be made.
+  bool Startup(HINSTANCE instance, int showCommand, const std::vector<std::wstring>& arguments);
+
+  HWND Window() const { return window_; }
+  static const wchar_t* WindowClassName() { return L"TAVERLUNE"; }
+
+  // --- state the tests and the process entry read
+  const Settings& CurrentSettings() const { return settings_; }
+  const ImageFileList& List() const { return list_; }
+  const LoadedImage& Image() const { return image_; }
+  const ViewGeometry& View() const { return view_; }
+  const std::wstring& PathOnDisplay() const { return pathOnDisplay_; }
+  bool ShowingList() const { return settings_.ShowingList; }
+  const std::vector<std::wstring>& RecordedMessages() const { return recordedMessages_; }
+  bool SlideTimerActive() const { return slideTimer_.Active(); }
+  int BusyDepth() const { return busyDepth_; }
+
+  // --- display cycle
+  int ShowEntry(int index, int member, int direction, bool redraw);
+  bool StepEntries(int count);
+  void SetListMode(int mode, int direction);
+  bool OpenPaths(std::vector<std::wstring> paths, int offset, int mode);
+
+ private:
+  // window procedures and dispatch (main_form_messages.cpp)
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT ListBoxSubclass(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
+                                 bool& passOn);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& useDefault);
+  LRESULT OnCreate(WPARAM, LPARAM, bool&);
+  LRESULT OnDestroy(WPARAM, LPARAM, bool&);
+  LRESULT OnActivate(WPARAM, LPARAM, bool&);
+  LRESULT OnClose(WPARAM, LPARAM, bool&);
+  LRESULT OnQueryOpen(WPARAM, LPARAM, bool&);
+  LRESULT OnEraseBackground(WPARAM, LPARAM, bool&);
+  LRESULT OnShowWindow(WPARAM, LPARAM, bool&);
+  LRESULT OnKeyDown(WPARAM, LPARAM, bool&);
+  LRESULT OnCommand(WPARAM, LPARAM, bool&);
+  LRESULT OnTimer(WPARAM, LPARAM, bool&);
+  LRESULT OnDoubleClick(WPARAM, LPARAM, bool&);
+  LRESULT OnDropFiles(WPARAM, LPARAM, bool&);
+  LRESULT OnMouseActivity(WPARAM, LPARAM, bool&);
+  LRESULT OnStepMessage(WPARAM, LPARAM, bool&);
+  LRESULT OnSizeMessage(WPARAM, LPARAM, bool&);
+  LRESULT OnEndSession(WPARAM, LPARAM, bool&);
+  LRESULT OnAppCommand(WPARAM, LPARAM, bool&);
+  LRESULT OnNotYetHandled(WPARAM, LPARAM, bool&);
+
+  // keys and commands (main_form_commands.cpp)
+  bool HandleImageKey(unsigned virtualKey);
+  bool HandleListKey(unsigned virtualKey);
+  void RunKeyAction(const KeyAction& action);
+  bool RunCommand(int id);
+  bool RunGroupCommand(int id);
+  void ToggleSlideShow();
+  void OpenFilesCommand();
+  void OpenFolderCommand();
+  void LoadExistsFolderFilesCommand();
+  void CloseArchiveCommand();
+  void RefreshCommand();
+  void ShowFileInformationCommand();
+  void ZoomBy(double factor);
+  void TurnBy(int quarters);
+  void SortCommand(int mode);
+  void CommandNotYetAvailable(int id);
+
+  // display cycle (main_form_display.cpp)
+  LoadResult LoadCurrentEntry(int member, int direction, bool redraw);
+  // index: the member position the caller moved to, which may lie outside
+  // the member list; the result is the new ShowIndex of the active list.
+  void LeaveArchiveAndStep(int direction, int index);
+  void RefillListBox();
+  void RecordNamesOfEntryOnDisplay();
+  void ClearDisplay();
+  void RestartSlideTimer();
+  void OnSlideTimer();
+  void OnIdleTimer();
+  void RefindAfterOpen();
+  bool AdaptWindowToPicture();
+  void SyncViewFromSettingsRotation();
+
+  // modal bracket and closing (main_form.cpp)
+  void BeginModal();
+  void EndModal();
+  bool CloseMustWait() const;
+  void RunClosingSequence();
+  bool SaveSettingsNow();
+  void ShowText(unsigned textId, unsigned captionId, UINT icon);
+  bool CtrlHeld() const;
+
+  // painting (main_form_paint.cpp)
+  void PaintPicture(bool paintNow);
+  void Redraw();
+
+  // startup pieces
+  bool RegisterWindowClass();
+  bool CreateMainWindow();
+  void ApplyLoadedSettings();
+  void ApplyAlpha();
+
+  // FileListHost
+  void StopAnimationAndRelease() override;
+  bool ListArchiveMembers(const ImageEntry& archive, ImageList& members) override;
+  bool LoadMember(const ImageEntry& archive, int memberIndex) override;
+  void RecordShownEntry() override;
+  void ResetArchiveState() override;
+  void ReshowCurrent() override;
+  void ShowEmptyList() override;
+  void EnableCloseArchive(bool enabled) override;
+  bool IsListViewShown() const override;
+  void PullSelection() override;
+  void RefillListView() override;
+  void SelectListItem(int index) override;
+  void RemoveListItem(int index) override;
+  void SetListRedraw(bool enabled) override;
+
+  // ViewHost
+  bool PictureLoaded() const override;
+  PixelSize NaturalSize() const override;
+  std::int32_t Rotation() const override;
+  void SetRotation(std::int32_t rotation) override;
+  PixelSize TargetSize() const override;
+  void SetTargetSize(PixelSize target) override;
+  bool TransformNeeded() const override;
+  bool Transform() override;
+  void MoveWindow(const Rect& window) override;
+  bool PaintInProgress() const override;
+  void RepaintNow() override;
+  void BringToFront(bool topmost) override;
+  void ResetPaintThreshold() override;
+  std::int32_t DragMode() const override;
+  DragRecord& Drag() override;
+  Point CursorPos() const override;
+  void EndDrag() override;
+  ImageEntry* CurrentEntry() override;
+  void MenuMarksChanged() override;
+
+  // SettingsHost
+  void ShowMessage(const UserMessage& message) override;
+  void OfferFirstStartShortcut() override;
+  bool CancelRequested() override;
+
+  void SyncViewFromSettings();
+  void SyncSettingsFromView();
+
+  MainFormOptions options_;
+  HINSTANCE instance_ = nullptr;
+  HWND window_ = nullptr;
+  UniqueBrush background_;
+  UniqueMenu menu_;
+  HMENU popup_ = nullptr;
+
+  Settings settings_;
+  InstanceIdentity identity_;
+  std::unique_ptr<SettingsStore> store_;
+  ListSettings listSettings_;
+  TflListFileReader listFileReader_;
+  FolderScanner scanner_;
+  ImageFileList list_;
+  LoadedImage image_;
+  ViewGeometry view_;
+  ListBoxControl listBox_;
+  TimerRecord slideTimer_;
+  TimerRecord idleTimer_;
+  CriticalSection pictureLock_;
+  IdleTicker idle_;
+  LoadProgress progress_;
+  DragRecord drag_;
+
+  std::wstring pathOnDisplay_;
+  std::wstring tflFileName_;
+  RefindNames pending_;
+  // The position to show once a list is in place (from the ini file, a saved
+  // list or OpenPaths), corrected by the pending names.
+  int restoreIndex_ = -1;
+  int restoreArchive_ = -1;
+  std::vector<std::wstring> recordedMessages_;
+  std::uint32_t contrastColour_ = 0xFF606060;
+  double fastStretchArea_ = 1e308;
+  std::uint32_t lastSaveTime_ = 0;
+  UINT timerResolution_ = 0;
+  int busyDepth_ = 0;
+  int redrawHold_ = 0;
+  bool initialized_ = false;
+  bool visible_ = true;
+  bool slideShowStep_ = false;
+  bool firstDisplay_ = false;
+  bool positionRestore_ = false;
+  bool modalOpen_ = false;
+  bool closeRequested_ = false;
+  bool closing_ = false;
+  bool uninstallRequested_ = false;
+  UINT currentMessage_ = 0;
+};
+
+}  // namespace tv

@@ -1,0 +1,163 @@
+// What the list model and the view geometry ask of the window.
+#include <windows.h>
+#include <algorithm>
+
+#include "app/main_form.h"
+#include "menus/menu_ids.h"
+#include "util/paths.h"
+#include "util/window_util.h"
+#include "view/monitor_win.h"
+
+namespace tv {
+
+// ---------------------------------------------------------------- FileListHost
+
+void MainForm::StopAnimationAndRelease() {
+  // The animation thread comes with animation playback; until then there is
+  // nothing to stop before the picture goes.
+  CriticalSectionLock lock(pictureLock_);
+  image_.Release(kContentPictures);
+}
+
+bool MainForm::ListArchiveMembers(const ImageEntry& archive, ImageList& members) {
+  members.clear();
+  if (image_.archiveKind() == ArchiveKind::None || image_.archiveEntry().path != archive.path) {
+    ImageEntry entry = archive;
+    if (!image_.LoadFile(entry) || (image_.ContentFlags() & kContentArchive) == 0) return false;
+  }
+  return image_.ListArchive(members);
+}
+
+bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
+  ImageEntry* member = list_.MutableActiveEntry(memberIndex);
+  if (!member) return false;
+  ++redrawHold_;
+  const bool loaded = image_.LoadArchiveMember(*member);
+  if (loaded) AdaptWindowToPicture();
+  --redrawHold_;
+  return loaded;
+}
+
+void MainForm::RecordShownEntry() { RecordNamesOfEntryOnDisplay(); }
+
+void MainForm::ResetArchiveState() {
+  image_.Release(kContentArchive | kContentMember);
+  image_.ResetArchiveKind();
+}
+
+void MainForm::ReshowCurrent() { ShowEntry(list_.ShowIndex(), -1, 0, true); }
+
+void MainForm::ShowEmptyList() {
+  ClearDisplay();
+  if (!settings_.ShowingList) SetListMode(1, 1);
+}
+
+void MainForm::EnableCloseArchive(bool enabled) {
+  if (popup_) ::EnableMenuItem(popup_, IDM_CLOSE_ARCHIVE, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool MainForm::IsListViewShown() const { return settings_.ShowingList; }
+
+void MainForm::PullSelection() {
+  const int count = static_cast<int>(list_.ActiveList().size());
+  for (int i = 0; i < count; ++i) list_.SetSelected(i, listBox_.IsSelected(i));
+  list_.SetListCursor(listBox_.CurrentIndex());
+}
+
+void MainForm::RefillListView() { RefillListBox(); }
+
+void MainForm::SelectListItem(int index) {
+  listBox_.SelectAll(false);
+  listBox_.SetSelected(index, true);
+  listBox_.SetCurrentIndex(index);
+}
+
+void MainForm::RemoveListItem(int index) { listBox_.RemoveItem(index); }
+
+void MainForm::SetListRedraw(bool enabled) { listBox_.SetRedraw(enabled); }
+
+// ---------------------------------------------------------------- ViewHost
+
+bool MainForm::PictureLoaded() const { return image_.pictureLoaded(); }
+
+PixelSize MainForm::NaturalSize() const { return {image_.width(), image_.height()}; }
+
+std::int32_t MainForm::Rotation() const { return image_.pictureLoaded() ? image_.rotation() : -1; }
+
+void MainForm::SetRotation(std::int32_t rotation) {
+  CriticalSectionLock lock(pictureLock_);
+  image_.SetRotation(rotation);
+}
+
+PixelSize MainForm::TargetSize() const { return {image_.outputWidth(), image_.outputHeight()}; }
+
+void MainForm::SetTargetSize(PixelSize target) {
+  CriticalSectionLock lock(pictureLock_);
+  image_.SetTargetSize(target.width, target.height);
+}
+
+bool MainForm::TransformNeeded() const { return image_.transformNeeded(); }
+
+bool MainForm::Transform() {
+  // The animation thread paints from the scaled bitmap.
+  CriticalSectionLock lock(pictureLock_);
+  return image_.Transform();
+}
+
+void MainForm::MoveWindow(const Rect& window) {
+  if (!window_) return;
+  PlaceWindow(window_, listBox_.Handle(), window);
+  PaintPicture(false);
+}
+
+bool MainForm::PaintInProgress() const { return redrawHold_ > 0; }
+
+void MainForm::RepaintNow() {
+  if (redrawHold_ != 0 || !window_) return;
+  PaintPicture(true);
+  ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void MainForm::BringToFront(bool topmost) {
+  if (window_) tv::BringToFront(window_, topmost);
+}
+
+void MainForm::ResetPaintThreshold() { fastStretchArea_ = 1e308; }
+
+std::int32_t MainForm::DragMode() const { return 0; }
+
+DragRecord& MainForm::Drag() { return drag_; }
+
+Point MainForm::CursorPos() const {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return {p.x, p.y};
+}
+
+void MainForm::EndDrag() {}
+
+ImageEntry* MainForm::CurrentEntry() {
+  if (list_.ShowIndex() < 0) return nullptr;
+  return list_.MutableActiveEntry(list_.ShowIndex());
+}
+
+void MainForm::MenuMarksChanged() {
+  SyncSettingsFromView();
+  if (!popup_) return;
+  auto check = [this](int id, bool on) {
+    ::CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
+  check(IDM_FIT_TO_SCREEN, settings_.FitToScreen);
+  check(IDM_USE_WHOLE_SCREEN, settings_.UseWholeScreen);
+  check(IDM_FULL_SCREEN, settings_.FullScreen);
+  check(IDM_FIX_SIZE_RATIO, settings_.FixSizeRatio);
+  check(IDM_FIX_DIAGONAL_LENGTH, settings_.FixDiagonalLength);
+  check(IDM_SLIDE_SHOW, settings_.SlideShow);
+  check(IDM_FIX_ROTATION, settings_.FixRotate);
+  const int position = settings_.PositionMode == 5 ? IDM_POSITION_RIGHT_BOTTOM : IDM_POSITION_NONE + settings_.PositionMode;
+  ::CheckMenuRadioItem(popup_, IDM_POSITION_NONE, IDM_POSITION_RIGHT_BOTTOM, static_cast<UINT>(position), MF_BYCOMMAND);
+  ::CheckMenuRadioItem(popup_, IDM_ROTATE_NONE, IDM_ROTATE_LEFT,
+                       static_cast<UINT>(IDM_ROTATE_NONE + std::clamp(settings_.RotateValue, 0, 3)), MF_BYCOMMAND);
+}
+
+}  // namespace tv

@@ -1,0 +1,73 @@
+// Drawing the window whenever what it shows changes; there is no back buffer
+// and no WM_PAINT handler.
+#include <windows.h>
+#include "app/main_form.h"
+#include "view/paint_geometry.h"
+#include "view/picture_painter.h"
+
+namespace tv {
+namespace {
+
+Rect ToRect(const PixelBox& box) { return BoxRect(box.left, box.top, box.width, box.height); }
+
+Rect Moved(const Rect& r, Point by) { return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y}; }
+
+}  // namespace
+
+void MainForm::PaintPicture(bool paintNow) {
+  if (redrawHold_ > 0 || settings_.ShowingList || !window_) return;
+  const bool fullScreen = view_.Options().FullScreen;
+  const int frameWidth = view_.Options().FrameWidth;
+  const Rect picture = ToRect(view_.PictureRect());
+  bool throughWindowDC = PaintThroughWindowDC(fullScreen, picture, view_.DesktopRect(), paintNow, modalOpen_);
+
+  CriticalSectionLock lock(pictureLock_);
+  ++redrawHold_;
+  PAINTSTRUCT paint{};
+  HDC beginPaintDC = nullptr;
+  if (modalOpen_) throughWindowDC = false;
+  if (!throughWindowDC) beginPaintDC = ::BeginPaint(window_, &paint);
+
+  const PixelBox& work = view_.WorkArea();
+  const Rect& windowRect = view_.WindowRect();
+  const PixelBox& lastWindow = view_.LastWindowRect();
+  const Point offset = fullScreen ? Point{frameWidth - work.left, frameWidth - work.top}
+                                  : Point{-windowRect.left, -windowRect.top};
+  const Rect clip = fullScreen ? BoxRect(windowRect.left, windowRect.top, lastWindow.width, lastWindow.height)
+                               : view_.DesktopRect();
+
+  PaintScene scene;
+  scene.picture = Moved(picture, offset);
+  scene.clip = Moved(clip, offset);
+  scene.window = BoxRect(0, 0, lastWindow.width, lastWindow.height);
+  scene.fullScreen = fullScreen;
+  scene.frameWidth = frameWidth;
+  scene.fillColor = settings_.FullFillColor;
+  scene.frameColor = settings_.FrameColor;
+  scene.contrastColor = contrastColour_;
+  if (image_.pictureLoaded() && image_.scaledBitmap()) {
+    scene.bitmap = image_.scaledBitmap();
+    scene.bitmapWidth = image_.outputWidth();
+    scene.bitmapHeight = image_.outputHeight();
+  }
+  scene.stretch = ChooseStretchMode(DragMode() == 1, false, {}, static_cast<double>(windowRect.Width()) * windowRect.Height(),
+                                    fastStretchArea_);
+  scene.showSlideShowMark = idle_.markTicks() >= 0;
+  scene.slideShowOn = settings_.SlideShow;
+  scene.cursorSize = settings_.UseCursorSize;
+  const PixelBox& visible = view_.VisibleRect();
+  scene.slideShowMarkCorner = fullScreen ? Point{work.width, work.height}
+                                         : Point{visible.width + frameWidth, visible.height + frameWidth};
+  if (throughWindowDC) {
+    WindowDC dc(window_);
+    DrawScene(dc.get(), scene);
+  } else {
+    DrawScene(beginPaintDC, scene);
+    ::EndPaint(window_, &paint);
+  }
+  --redrawHold_;
+}
+
+void MainForm::Redraw() { RepaintNow(); }
+
+}  // namespace tv
