@@ -107,6 +107,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void RunKeyAction(const KeyAction& action);
   bool RunCommand(int id);
   bool RunGroupCommand(int id);
+  bool RunToggleCommand(int id);
   void ToggleSlideShow();
   void OpenFilesCommand();
   void OpenFolderCommand();

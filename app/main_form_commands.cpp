@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/main_form.h"
+#include "app/settings_sync.h"
 #include "imaging/information_text.h"
 #include "menus/localized_string.h"
 #include "menus/menu_ids.h"
@@ -128,12 +129,41 @@ bool MainForm::RunCommand(int id) {
     case IDM_TURN_LEFT: TurnBy(1); return true;
     default: break;
   }
-  if (RunGroupCommand(id)) return true;
+  if (RunToggleCommand(id) || RunGroupCommand(id)) return true;
   if ((id >= 32775 && id <= 32919) || (id >= 33000 && id <= 33132)) {
     CommandNotYetAvailable(id);
     return true;
   }
   return false;
+}
+
+bool MainForm::RunToggleCommand(int id) {
+  struct Toggle {
+    int id;
+    bool Settings::*flag;
+  };
+  static constexpr Toggle kToggles[] = {
+      {IDM_LOCK, &Settings::Locked},
+      {IDM_ALWAYS_ON_TOP, &Settings::AlwaysTop},
+      {IDM_KEEP_PREVIOUS_FILES, &Settings::LoadLastFile},
+      {IDM_SEARCH_SUB_FOLDERS, &Settings::SearchSubFolder},
+      {IDM_ENABLE_FILE_MASK, &Settings::EnableFileMask},
+      {IDM_AUTO_LOAD_FILE_FOLDER, &Settings::AutoLoadFileFolder},
+      {IDM_KEEP_PREVIOUS_POSITION, &Settings::KeepPreviousPosition},
+  };
+  const auto toggle = std::find_if(std::begin(kToggles), std::end(kToggles),
+                                   [id](const Toggle& t) { return t.id == id; });
+  if (toggle == std::end(kToggles)) return false;
+  bool& flag = settings_.*(toggle->flag);
+  if (initialized_) flag = !flag;
+  if (popup_) ::CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
+  listSettings_ = ListSettingsFrom(settings_);
+  if (id == IDM_ALWAYS_ON_TOP) {
+    view_.SetAlwaysTop(flag);
+    ::SetWindowPos(window_, flag ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  return true;
 }
 
 bool MainForm::RunGroupCommand(int id) {

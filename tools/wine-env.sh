@@ -37,4 +37,10 @@ prepare_wine() {
     "$WINE" wineboot --init >/dev/null 2>&1 || true
     "$WINESERVER" -w || true
   fi
+  # Xvfb has no window manager: a managed window would make every hide or
+  # destroy wait two seconds for a manager that never answers.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    "$WINESERVER" -w || true
+  fi
 }

@@ -1,0 +1,83 @@
+#include "tests/app/viewer_fixture.h"
+
+#include "tests/imaging/picture_files.h"
+#include "util/file_system.h"
+
+namespace tvtest {
+
+ViewerTest::ViewerTest() {
+  pictures_ = folder_.MakeFolder(L"pictures");
+  appData_ = folder_.MakeFolder(L"appdata");
+}
+
+ViewerTest::~ViewerTest() {
+  if (form_ && form_->Window()) ::DestroyWindow(form_->Window());
+  Pump();
+  form_.reset();
+}
+
+std::wstring ViewerTest::WritePicture(const std::wstring& name, std::uint32_t argb, int width, int height) {
+  const std::string bytes = EncodeWithGdiplus(width, height, [argb](int, int) { return argb; }, L"image/png");
+  EXPECT_FALSE(bytes.empty());
+  const std::wstring path = pictures_ + L"\\" + name;
+  EXPECT_TRUE(tv::WriteFileReplacing(path, bytes));
+  return path;
+}
+
+void ViewerTest::Start(const std::vector<std::wstring>& arguments) {
+  if (form_ && form_->Window()) CloseWindow();
+  form_.reset();
+  tv::MainFormOptions options;
+  options.appDataFolder = appData_;
+  options.readStartKeys = false;
+  options.showMessageBoxes = false;
+  form_ = std::make_unique<tv::MainForm>(options);
+  ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
+  Pump();
+}
+
+void ViewerTest::Press(UINT virtualKey, unsigned modifiers, HWND target) {
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_SHIFT] = (modifiers & tv::kShift) ? 0x80 : 0;
+  keys[VK_CONTROL] = (modifiers & tv::kCtrl) ? 0x80 : 0;
+  keys[VK_MENU] = (modifiers & tv::kAlt) ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+  ::SendMessageW(target ? target : form_->Window(), (modifiers & tv::kAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN,
+                 virtualKey, 1);
+  keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+  ::SetKeyboardState(keys);
+  Pump();
+}
+
+void ViewerTest::Command(int id) {
+  ::SendMessageW(form_->Window(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+  Pump();
+}
+
+void ViewerTest::Pump(int milliseconds) {
+  const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+  MSG message;
+  do {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) continue;  // the window posts it as it goes
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
+    if (milliseconds > 0) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (static_cast<int>(end - ::GetTickCount()) > 0);
+}
+
+void ViewerTest::CloseWindow() {
+  ::PostMessageW(form_->Window(), WM_CLOSE, 0, 0);
+  for (int i = 0; i < 200 && form_->Window(); ++i) Pump(10);
+}
+
+std::wstring ViewerTest::Shown() const {
+  const std::wstring& path = form_->PathOnDisplay();
+  return path.rfind(pictures_ + L"\\", 0) == 0 ? path.substr(pictures_.size() + 1) : path;
+}
+
+std::wstring ViewerTest::IniPath() const { return appData_ + L"\\taverlune\\taverlune.ini"; }
+
+}  // namespace tvtest

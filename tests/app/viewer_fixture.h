@@ -1,0 +1,44 @@
+#pragma once
+// Runs a real viewer window in the test process on a temporary folder of
+// pictures the test writes, and drives it with window messages.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "imaging/gdiplus_owners.h"
+#include "tests/support/temp_folder.h"
+
+namespace tvtest {
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  ViewerTest();
+  ~ViewerTest() override;
+
+  // A flat-coloured PNG of the given size; returns its path.
+  std::wstring WritePicture(const std::wstring& name, std::uint32_t argb, int width = 64, int height = 48);
+  // Starts a window (closing any earlier one) with these arguments.
+  void Start(const std::vector<std::wstring>& arguments);
+  // Presses a key (with modifiers held) on the window or the list box.
+  void Press(UINT virtualKey, unsigned modifiers = 0, HWND target = nullptr);
+  void Command(int id);
+  // Dispatches waiting messages for about `milliseconds`.
+  void Pump(int milliseconds = 0);
+  // Sends the close message and pumps until the window is gone.
+  void CloseWindow();
+  std::wstring Shown() const;  // path on display, relative to the folder
+  std::wstring IniPath() const;
+
+  tv::GdiplusSession gdiplus_;
+  TempFolder folder_;
+  std::wstring pictures_;  // folder the pictures are written to
+  std::wstring appData_;
+  std::unique_ptr<tv::MainForm> form_;
+};
+
+}  // namespace tvtest

@@ -1,0 +1,222 @@
+// The viewer as a user drives it: real window, real files, real keys.
+#include <gtest/gtest.h>
+
+#include "menus/menu_ids.h"
+#include "tests/app/viewer_fixture.h"
+#include "tests/imaging/picture_files.h"
+#include "tests/imaging/test_files.h"
+#include "util/file_system.h"
+
+namespace tvtest {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080,
+                        kYellow = 0xFFFFFF00;
+
+TEST_F(ViewerTest, SpaceAndShiftSpaceStepThroughTheFolderAndWrap) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  EXPECT_EQ(Shown(), L"a.png");
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"b.png");
+  Press(VK_SPACE);
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"a.png") << "stepping past the last entry shows the first";
+  Press(VK_SPACE, tv::kShift);
+  EXPECT_EQ(Shown(), L"c.png") << "stepping back from the first shows the last";
+  Press(VK_DOWN);
+  EXPECT_EQ(Shown(), L"a.png");
+}
+
+TEST_F(ViewerTest, PagingWrapsAndHomeEndReachTheEnds) {
+  for (const wchar_t* name : {L"1.png", L"2.png", L"3.png", L"4.png", L"5.png"}) WritePicture(name, kGrey);
+  Start({pictures_});
+  Press(VK_END);
+  EXPECT_EQ(Shown(), L"5.png");
+  Press(VK_SPACE, tv::kShift);
+  EXPECT_EQ(Shown(), L"4.png");
+  Press(VK_NEXT);
+  EXPECT_EQ(Shown(), L"4.png") << "+10 on five entries wraps back to the same one";
+  Press(VK_PRIOR);
+  EXPECT_EQ(Shown(), L"4.png");
+  Press(VK_HOME);
+  EXPECT_EQ(Shown(), L"1.png");
+  Press('G');  // bound to nothing
+  EXPECT_EQ(Shown(), L"1.png");
+}
+
+TEST_F(ViewerTest, CorruptPictureIsSkippedAndLeavesTheListButNotTheDisk) {
+  WritePicture(L"a.png", kRed);
+  const std::string junk = "\x89PNG\r\n\x1a\n this is not a picture";
+  const std::wstring broken = folder_.WriteBytes(L"pictures\\b.png", junk);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"c.png");
+  EXPECT_EQ(form_->List().ActiveList().size(), 2u);
+  EXPECT_EQ(ReadAllBytes(broken), junk) << "the broken file stays on disk untouched";
+}
+
+TEST_F(ViewerTest, ArchiveThatCannotBeOpenedIsPassedOverWithoutHanging) {
+  WritePicture(L"a.png", kRed);
+  // A valid end record with no members: detected as a ZIP, lists nothing.
+  const std::wstring empty = folder_.WriteBytes(L"pictures\\b.zip", MakeZip({}));
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"c.png");
+  Press(VK_SPACE, tv::kShift);
+  EXPECT_EQ(Shown(), L"a.png");
+  EXPECT_TRUE(tv::IsExistingFile(empty));
+}
+
+TEST_F(ViewerTest, SteppingEntersAStoredZipAndLeavesItAtEitherEnd) {
+  WritePicture(L"a.png", kRed);
+  const auto png = [](std::uint32_t argb) {
+    return EncodeWithGdiplus(30, 20, [argb](int, int) { return argb; }, L"image/png");
+  };
+  folder_.WriteBytes(L"pictures\\b.zip", MakeZip({{"one.png", png(kGreen)}, {"sub/two.png", png(kYellow)}}));
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_SPACE);
+  EXPECT_TRUE(form_->List().InsideArchive());
+  EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"one.png");
+  Press(VK_SPACE);
+  EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"sub/two.png");
+  Press(VK_SPACE);
+  EXPECT_FALSE(form_->List().InsideArchive());
+  EXPECT_EQ(Shown(), L"c.png") << "past the last member comes the entry after the archive";
+  Press(VK_SPACE, tv::kShift);
+  Press(VK_SPACE, tv::kShift);
+  Press(VK_SPACE, tv::kShift);
+  EXPECT_FALSE(form_->List().InsideArchive());
+  EXPECT_EQ(Shown(), L"a.png") << "before the first member comes the entry before the archive";
+}
+
+TEST_F(ViewerTest, EnterShowsTheListAndEnterInTheListShowsTheSelectedPicture) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_RETURN);
+  ASSERT_TRUE(form_->ShowingList());
+  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
+  ASSERT_NE(listBox, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(listBox));
+  EXPECT_EQ(::SendMessageW(listBox, LB_GETCOUNT, 0, 0), 3);
+  Press(VK_DOWN, 0, listBox);
+  Press(VK_DOWN, 0, listBox);
+  Press(VK_NEXT, 0, listBox);  // swallowed in the list
+  Press(VK_RETURN, 0, listBox);
+  EXPECT_FALSE(form_->ShowingList());
+  EXPECT_FALSE(::IsWindowVisible(listBox));
+  EXPECT_EQ(Shown(), L"c.png");
+}
+
+TEST_F(ViewerTest, EnterOnAnEmptyListDoesNothingHarmful) {
+  Start({});
+  Press(VK_RETURN);
+  ASSERT_TRUE(form_->ShowingList());
+  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
+  Press(VK_RETURN, 0, listBox);
+  Press(VK_SPACE);
+  EXPECT_EQ(form_->List().ShowIndex(), -1);
+}
+
+TEST_F(ViewerTest, SlideShowStepsByItselfAndStopsOnTheCommand) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Command(IDM_INTERVAL_1S);
+  Command(IDM_SLIDE_SHOW);
+  EXPECT_TRUE(form_->SlideTimerActive());
+  Pump(2600);
+  EXPECT_EQ(Shown(), L"c.png") << "two steps in about two and a half seconds";
+  Command(IDM_SLIDE_SHOW);
+  EXPECT_FALSE(form_->SlideTimerActive());
+  Pump(1300);
+  EXPECT_EQ(Shown(), L"c.png");
+}
+
+TEST_F(ViewerTest, SlideTimerFollowsTheSettingAfterOpeningNothing) {
+  WritePicture(L"a.png", kRed);
+  Start({pictures_});
+  Command(IDM_SLIDE_SHOW);
+  form_->OpenPaths({pictures_ + L"\\missing.png"}, 0, 0);
+  EXPECT_TRUE(form_->SlideTimerActive());
+  EXPECT_EQ(Shown(), L"a.png");
+}
+
+TEST_F(ViewerTest, EscClosesSavesAndTheNextStartShowsTheSamePicture) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Command(IDM_KEEP_PREVIOUS_FILES);
+  Press(VK_SPACE);
+  ASSERT_EQ(Shown(), L"b.png");
+  Press(VK_ESCAPE);
+  for (int i = 0; i < 100 && form_->Window(); ++i) Pump(10);
+  EXPECT_EQ(form_->Window(), nullptr);
+  ASSERT_TRUE(tv::IsExistingFile(IniPath()));
+  Start({});
+  EXPECT_EQ(Shown(), L"b.png");
+  EXPECT_EQ(form_->List().FileList().size(), 3u);
+}
+
+TEST_F(ViewerTest, EndOfSessionSavesTheSettings) {
+  WritePicture(L"a.png", kRed);
+  Start({pictures_});
+  ::DeleteFileW(IniPath().c_str());
+  ::SendMessageW(form_->Window(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(tv::IsExistingFile(IniPath()));
+}
+
+TEST_F(ViewerTest, StepRequestsFromOtherWindowsMoveTheView) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  ::SendMessageW(form_->Window(), WM_USER, static_cast<WPARAM>(-1), 0);
+  EXPECT_EQ(Shown(), L"c.png");
+}
+
+// ---------------------------------------------------------------- pixels
+
+std::uint32_t ScreenPixel(int x, int y) {
+  const HDC screen = ::GetDC(nullptr);
+  const COLORREF c = ::GetPixel(screen, x, y);
+  ::ReleaseDC(nullptr, screen);
+  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+TEST_F(ViewerTest, WindowShowsThePictureInsideItsBorder) {
+  WritePicture(L"a.png", kRed, 120, 90);
+  Start({pictures_});
+  Command(IDM_BORDER_WIDTH_10);
+  Pump(200);
+  const tv::PixelBox picture = form_->View().PictureRect();
+  EXPECT_EQ(picture.width, 120);
+  EXPECT_EQ(ScreenPixel(picture.left + 60, picture.top + 45), kRed);
+  EXPECT_EQ(ScreenPixel(picture.left - 5, picture.top + 45), 0xFFFFFFFFu) << "white border, 10 pixels";
+  EXPECT_EQ(ScreenPixel(picture.left + 60, picture.top - 10), 0xFFFFFFFFu);
+}
+
+TEST_F(ViewerTest, FullScreenFillsAroundThePictureWithTheBackground) {
+  WritePicture(L"a.png", kGreen, 100, 80);
+  Start({pictures_});
+  Command(IDM_FULL_SCREEN);
+  Pump(200);
+  RECT window{};
+  ::GetWindowRect(form_->Window(), &window);
+  EXPECT_EQ(window.right - window.left, ::GetSystemMetrics(SM_CXSCREEN));
+  const tv::PixelBox picture = form_->View().PictureRect();
+  EXPECT_EQ(ScreenPixel(window.left + 2, window.top + 2), 0xFF000000u);
+  EXPECT_EQ(ScreenPixel(picture.left + picture.width / 2, picture.top + picture.height / 2), kGreen);
+}
+
+}  // namespace
+}  // namespace tvtest
