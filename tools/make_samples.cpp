@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/gif_writer.h"
+#include "tests/support/test_files.h"
 #include "tools/gdiplus_tool.h"
 #include "util/file_system.h"
 
@@ -62,30 +62,36 @@ std::uint8_t CubeIndex(int r, int g, int b) {
   return static_cast<std::uint8_t>((r * 5 / 255) * 36 + (g * 5 / 255) * 6 + (b * 5 / 255));
 }
 
-tvtest::GifPicture SpinningRings(int size, int frameCount) {
-  tvtest::GifPicture picture;
-  picture.width = size;
-  picture.height = size;
-  picture.loopCount = 0;
+std::string SpinningRingsGif(int size, int frameCount) {
+  std::vector<std::uint32_t> palette;
   for (int i = 0; i < 216; ++i)
-    picture.palette.push_back(static_cast<std::uint32_t>(((i / 36) * 51 << 16) | ((i / 6 % 6) * 51 << 8) | (i % 6) * 51));
+    palette.push_back(static_cast<std::uint32_t>(((i / 36) * 51 << 16) | ((i / 6 % 6) * 51 << 8) | (i % 6) * 51));
+  std::vector<tvtest::GifFrame> frames;
   for (int f = 0; f < frameCount; ++f) {
     tvtest::GifFrame frame;
-    frame.delayCentiseconds = 12;
+    frame.delayHundredths = 12;
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x) {
         const double d = std::hypot(x - size / 2.0, y - size / 2.0);
         const int v = static_cast<int>(127 + 127 * std::sin(d / 5 - f * 0.8));
         frame.indices.push_back(CubeIndex(v, 255 - v, x * 255 / size));
       }
-    picture.frames.push_back(std::move(frame));
+    frames.push_back(std::move(frame));
   }
-  return picture;
+  return tvtest::MakeGif(size, size, palette, frames, frameCount > 1);
 }
 
-bool SaveGif(const std::wstring& path, const tvtest::GifPicture& picture) {
-  const std::string bytes = tvtest::EncodeGif(picture);
+bool SaveBytes(const std::wstring& path, const std::string& bytes) {
   return !bytes.empty() && tv::WriteFileReplacing(path, bytes);
+}
+
+// Encodes through GDI+ into a temporary file and returns the bytes.
+std::string EncodedBytes(const std::wstring& scratch, const wchar_t* kind, int w, int h,
+                         std::vector<std::uint32_t> pixels) {
+  if (!tools::SavePixels(scratch, kind, w, h, pixels)) return {};
+  tv::FileBytes file = tv::ReadFileBytes(scratch);
+  ::DeleteFileW(scratch.c_str());
+  return std::move(file.bytes);
 }
 
 }  // namespace
@@ -108,10 +114,23 @@ int wmain(int argc, wchar_t** argv) {
   ok &= tools::SavePixels(folder + L"\\03 transparent.png", L"png", 256, 256, checker);
   auto tiles = Checker(320, 200, 20, false);
   ok &= tools::SavePixels(folder + L"\\04 tiles.bmp", L"bmp", 320, 200, tiles);
-  tvtest::GifPicture still = SpinningRings(120, 1);
-  still.loopCount = -1;
-  ok &= SaveGif(folder + L"\\05 small.gif", still);
-  ok &= SaveGif(folder + L"\\08 animated.gif", SpinningRings(160, 8));
+  ok &= SaveBytes(folder + L"\\05 small.gif", SpinningRingsGif(120, 1));
+  ok &= SaveBytes(folder + L"\\08 animated.gif", SpinningRingsGif(160, 8));
+  // A landscape camera picture that says it was taken upright: shown as a
+  // portrait, turned by its Exif orientation (6: a quarter turn clockwise).
+  const std::wstring scratch = folder + L"\\scratch.tmp";
+  const std::string camera = EncodedBytes(scratch, L"jpg", 480, 320, Gradient(480, 320));
+  tvtest::ExifFields exif;
+  exif.orientation = 6;
+  exif.make = "taverlune";
+  exif.model = "sample camera";
+  ok &= SaveBytes(folder + L"\\09 upright.jpg",
+                  tvtest::InsertJpegSegment(camera, tvtest::MakeExifSegment(exif), false));
+  // A stored ZIP with pictures in a subfolder, stepped through like a folder.
+  const std::string first = EncodedBytes(scratch, L"png", 200, 150, Checker(200, 150, 25, false));
+  const std::string second = EncodedBytes(scratch, L"jpg", 300, 200, Rings(300, 200));
+  ok &= SaveBytes(folder + L"\\10 album.zip",
+                  tvtest::MakeZip({{"album/first.png", first}, {"album/second.jpg", second}}));
   auto wide = Gradient(900, 240);
   ok &= SaveWebp(folder + L"\\06 wide.webp", 900, 240, wide);
   auto tall = Rings(200, 300);

@@ -4,13 +4,16 @@
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/imaging/picture_files.h"
-#include "tests/imaging/test_files.h"
+#include <shlobj.h>
+
+#include "settings/list_file.h"
+#include "tests/support/test_files.h"
 #include "util/file_system.h"
 
 namespace tvtest {
 namespace {
 
-constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080,
+inline constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080,
                         kYellow = 0xFFFFFF00;
 
 TEST_F(ViewerTest, SpaceAndShiftSpaceStepThroughTheFolderAndWrap) {
@@ -216,6 +219,84 @@ TEST_F(ViewerTest, FullScreenFillsAroundThePictureWithTheBackground) {
   const tv::PixelBox picture = form_->View().PictureRect();
   EXPECT_EQ(ScreenPixel(window.left + 2, window.top + 2), 0xFF000000u);
   EXPECT_EQ(ScreenPixel(picture.left + picture.width / 2, picture.top + picture.height / 2), kGreen);
+}
+
+}  // namespace
+}  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+TEST_F(ViewerTest, CameraPictureIsTurnedUprightByItsExifOrientation) {
+  const std::string jpeg = EncodeWithGdiplus(120, 80, [](int, int) { return kRed; }, L"image/jpeg");
+  ExifFields exif;
+  exif.orientation = 6;
+  folder_.WriteBytes(L"pictures\\camera.jpg", InsertJpegSegment(jpeg, MakeExifSegment(exif), false));
+  Start({pictures_});
+  EXPECT_EQ(form_->Image().rotation() % 2, 1);
+  const tv::PixelBox picture = form_->View().PictureRect();
+  EXPECT_EQ(picture.width, 80);
+  EXPECT_EQ(picture.height, 120);
+}
+
+}  // namespace
+}  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+TEST_F(ViewerTest, KeyIShowsTheInformationOfThePictureOnDisplay) {
+  WritePicture(L"info.png", kBlue, 33, 22);
+  Start({pictures_});
+  Press('I');
+  ASSERT_FALSE(form_->RecordedMessages().empty());
+  const std::wstring& text = form_->RecordedMessages().back();
+  EXPECT_NE(text.find(L"info.png"), std::wstring::npos) << "the text names the file";
+  EXPECT_NE(text.find(L"33"), std::wstring::npos) << "and its width";
+}
+
+TEST_F(ViewerTest, DroppedFilesReplaceTheList) {
+  WritePicture(L"a.png", kRed);
+  const std::wstring dropped = WritePicture(L"dropped.png", kGreen);
+  Start({pictures_ + L"\\a.png"});
+  ASSERT_EQ(Shown(), L"a.png");
+  // The same block the shell hands over: DROPFILES, then NUL-separated paths.
+  const size_t chars = dropped.size() + 2;
+  HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::copy(dropped.begin(), dropped.end(), reinterpret_cast<wchar_t*>(header + 1));
+  ::GlobalUnlock(block);
+  ::SendMessageW(form_->Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+  Pump();
+  EXPECT_EQ(Shown(), L"dropped.png");
+  EXPECT_EQ(form_->List().FileList().size(), 1u);
+}
+
+TEST_F(ViewerTest, SavedFileListOpensAtItsRememberedEntry) {
+  const std::wstring a = WritePicture(L"a.png", kRed);
+  const std::wstring b = WritePicture(L"b.png", kGreen);
+  const std::wstring c = WritePicture(L"c.png", kBlue);
+  tv::ImageList list;
+  for (const std::wstring& path : {a, b, c}) {
+    tv::ImageEntry entry;
+    entry.path = path;
+    list.push_back(entry);
+  }
+  tv::ShownPosition position;
+  position.ShowIndex = 2;
+  position.ShowFileName = c;
+  struct Quiet : tv::SettingsHost {
+    void ShowMessage(const tv::UserMessage&) override {}
+    void OfferFirstStartShortcut() override {}
+    bool CancelRequested() override { return false; }
+  } quiet;
+  const std::wstring saved = folder_.Join(L"my list.tfl");
+  ASSERT_TRUE(tv::SaveListFile(saved, list, position, quiet));
+  Start({saved});
+  EXPECT_EQ(form_->List().FileList().size(), 3u);
+  EXPECT_EQ(Shown(), L"c.png");
 }
 
 }  // namespace

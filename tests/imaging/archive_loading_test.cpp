@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/imaging/loader_fixture.h"
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 using namespace tv;
 using tvtest::EncodeWithGdiplus;

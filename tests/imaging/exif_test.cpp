@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "imaging/exif.h"
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 using namespace tv;
 using tvtest::Bytes;

@@ -4,7 +4,7 @@
 
 #include "imaging/gdiplus_decode.h"
 #include "tests/imaging/loader_fixture.h"
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 using namespace tv;
 using tvtest::EncodeWithGdiplus;

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "imaging/gdiplus_owners.h"
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace tvtest {
 

@@ -1,6 +1,6 @@
 list(APPEND PURE_TESTS
   tests/imaging/stored_zip_test.cpp tests/imaging/gif_blocks_test.cpp tests/imaging/exif_test.cpp
-  tests/imaging/information_text_test.cpp tests/imaging/test_files.cpp)
+  tests/imaging/information_text_test.cpp)
 list(APPEND FUZZ_TARGETS
   fuzz_stored_zip:tests/imaging/fuzz_stored_zip.cpp
   fuzz_gif_blocks:tests/imaging/fuzz_gif_blocks.cpp
@@ -10,4 +10,4 @@ list(APPEND WIN_TESTS
   tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp
   tests/imaging/archive_loading_test.cpp tests/imaging/transform_test.cpp)
 list(APPEND BENCH_SOURCES
-  tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tests/imaging/test_files.cpp)
+  tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tests/support/test_files.cpp)

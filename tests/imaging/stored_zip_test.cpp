@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "imaging/stored_zip.h"
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 using namespace tv;
 using tvtest::Bytes;

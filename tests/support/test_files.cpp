@@ -1,4 +1,4 @@
-#include "tests/imaging/test_files.h"
+#include "tests/support/test_files.h"
 
 #include <algorithm>
 
