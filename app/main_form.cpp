@@ -15,6 +15,7 @@
 #include "settings/app_data_folder.h"
 #include "settings/key_state_win.h"
 #include "util/file_system.h"
+#include "util/paths.h"
 #include "util/shell_link.h"
 #include "util/window_util.h"
 #include "view/monitor_win.h"
@@ -23,6 +24,19 @@ namespace tv {
 namespace {
 
 constexpr int kClassNameStringId = 109;
+
+std::wstring ProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
 
 }  // namespace
 
@@ -115,6 +129,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   image_.SetRotation(settings_.RotateValue);
   image_.SetFixedRotation(settings_.FixRotate);
   if (!settings_.InternalLoader.empty()) image_.SetInternalLoaderMask(settings_.InternalLoader);
+  // The program's own folder comes from the module, not from the command
+  // line, whose first word has no folder when the program was started by name.
+  if (settings_.PluginPath.empty()) settings_.PluginPath.push_back(FolderOf(ProgramPath()));
   TIMECAPS caps{};
   if (::timeGetDevCaps(&caps, sizeof(caps)) == MMSYSERR_NOERROR && ::timeBeginPeriod(caps.wPeriodMin) == 0)
     timerResolution_ = caps.wPeriodMin;
@@ -221,8 +238,13 @@ void MainForm::EndModal() {
     CriticalSectionLock lock(pictureLock_);
     modalOpen_ = false;
   }
-  // A close asked for while the dialog was open runs now.
-  if (closeRequested_ && !CloseMustWait()) ::PostMessageW(window_, WM_CLOSE, 0, 0);
+  RunDeferredClose();
+}
+
+void MainForm::RunDeferredClose() {
+  if (!closeRequested_ || CloseMustWait() || !window_) return;
+  closeRequested_ = false;
+  ::PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void MainForm::ShowText(unsigned textId, unsigned captionId, UINT icon) {

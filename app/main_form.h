@@ -121,6 +121,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void CommandNotYetAvailable(int id);
 
   // display cycle (main_form_display.cpp)
+  int ShowEntryNow(int index, int member, int direction, bool redraw);
   LoadResult LoadCurrentEntry(int member, int direction, bool redraw);
   // index: the member position the caller moved to, which may lie outside
   // the member list; the result is the new ShowIndex of the active list.
@@ -139,6 +140,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void BeginModal();
   void EndModal();
   bool CloseMustWait() const;
+  // A close that arrived while work was running is carried out once it ended.
+  void RunDeferredClose();
   void RunClosingSequence();
   bool SaveSettingsNow();
   void ShowText(unsigned textId, unsigned captionId, UINT icon);

@@ -25,6 +25,12 @@ int ActiveCount(const ImageFileList& list) { return static_cast<int>(list.Active
 
 int MainForm::ShowEntry(int index, int member, int direction, bool redraw) {
   if (busyDepth_ > 0) return 0;
+  const int result = ShowEntryNow(index, member, direction, redraw);
+  RunDeferredClose();
+  return result;
+}
+
+int MainForm::ShowEntryNow(int index, int member, int direction, bool redraw) {
   ++busyDepth_;
   const int count = ActiveCount(list_);
   list_.SetShowIndex(count == 0 ? -1 : std::clamp(index, 0, count - 1));

@@ -24,13 +24,13 @@ std::wstring ViewerTest::WritePicture(const std::wstring& name, std::uint32_t ar
   return path;
 }
 
-void ViewerTest::Start(const std::vector<std::wstring>& arguments) {
+void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMessageBoxes) {
   if (form_ && form_->Window()) CloseWindow();
   form_.reset();
   tv::MainFormOptions options;
   options.appDataFolder = appData_;
   options.readStartKeys = false;
-  options.showMessageBoxes = false;
+  options.showMessageBoxes = showMessageBoxes;
   form_ = std::make_unique<tv::MainForm>(options);
   ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
   Pump();

@@ -301,3 +301,53 @@ TEST_F(ViewerTest, SavedFileListOpensAtItsRememberedEntry) {
 
 }  // namespace
 }  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+// While a message box of the viewer is open, a close request arrives; the
+// box is then dismissed. Thread timers run inside the box's own loop.
+struct ModalScript {
+  HWND viewer = nullptr;
+  bool viewerAliveUnderBox = false;
+  int step = 0;
+};
+ModalScript script;
+
+void CALLBACK DriveModalBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND box = ::FindWindowW(L"#32770", nullptr);
+  if (!box) return;
+  if (script.step == 0) {
+    ::PostMessageW(script.viewer, WM_CLOSE, 0, 0);
+    script.step = 1;
+  } else {
+    script.viewerAliveUnderBox = ::IsWindow(script.viewer) != FALSE;
+    ::KillTimer(nullptr, timer);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+}
+
+TEST_F(ViewerTest, CloseDuringADialogWaitsForTheDialogToEnd) {
+  WritePicture(L"a.png", kRed);
+  Start({pictures_}, true);
+  script = {form_->Window(), false, 0};
+  ::SetTimer(nullptr, 0, 100, &DriveModalBox);
+  Press('I');  // the information box: modal until the timer dismisses it
+  EXPECT_TRUE(script.viewerAliveUnderBox) << "the window must not close under its own dialog";
+  for (int i = 0; i < 100 && form_->Window(); ++i) Pump(10);
+  EXPECT_EQ(form_->Window(), nullptr) << "the close runs once the dialog has ended";
+  EXPECT_TRUE(tv::IsExistingFile(IniPath()));
+}
+
+TEST_F(ViewerTest, ProgramFolderComesFromTheModuleNotTheCommandLine) {
+  Start({});
+  wchar_t module[MAX_PATH];
+  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+  std::wstring folder = module;
+  folder.resize(folder.find_last_of(L'\\'));
+  ASSERT_FALSE(form_->CurrentSettings().PluginPath.empty());
+  EXPECT_EQ(form_->CurrentSettings().PluginPath.front(), folder);
+}
+
+}  // namespace
+}  // namespace tvtest
