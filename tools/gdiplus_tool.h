@@ -9,25 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "imaging/gdiplus_owners.h"
+
 namespace tools {
 
-class GdiplusSession {
- public:
-  GdiplusSession() {
-    Gdiplus::GdiplusStartupInput input;
-    ok_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-  }
-  ~GdiplusSession() {
-    if (ok_) Gdiplus::GdiplusShutdown(token_);
-  }
-  GdiplusSession(const GdiplusSession&) = delete;
-  GdiplusSession& operator=(const GdiplusSession&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  ULONG_PTR token_ = 0;
-  bool ok_ = false;
-};
+using tv::GdiplusSession;
 
 // Encoder ids of GDI+'s built-in codecs.
 inline CLSID EncoderId(const wchar_t* kind) {

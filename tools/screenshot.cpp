@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "imaging/dib.h"
 #include "tools/gdiplus_tool.h"
 #include "util/win_handles.h"
 
@@ -22,15 +23,8 @@ int wmain(int argc, wchar_t** argv) {
 
   tv::WindowDC screen(nullptr);
   tv::UniqueMemoryDC memory(::CreateCompatibleDC(screen.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  tv::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  tv::UniqueBitmap bitmap = tv::CreateTopDownDib(width, height, &bits);
   if (!memory || !bitmap || !bits) return 1;
   {
     tv::SelectedObject selected(memory.get(), bitmap.get());

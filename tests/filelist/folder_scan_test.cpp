@@ -9,6 +9,7 @@
 #include "filelist/file_entry.h"
 #include "filelist/folder_scan_job.h"
 #include "filelist/folder_scanner.h"
+#include "tests/filelist/list_test_helpers.h"
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"
 #include "util/paths.h"
@@ -16,14 +17,9 @@
 #include "util/text.h"
 
 using namespace tv;
+using tvtest::Paths;
 
 namespace {
-
-std::vector<std::wstring> Paths(const ImageList& list) {
-  std::vector<std::wstring> out;
-  for (const auto& e : list) out.push_back(e.path);
-  return out;
-}
 
 std::vector<std::wstring> Sorted(std::vector<std::wstring> v) {
   std::sort(v.begin(), v.end());

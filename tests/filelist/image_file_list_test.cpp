@@ -5,23 +5,14 @@
 #include <set>
 
 #include "filelist/archive_member_filter.h"
+#include "tests/filelist/list_test_helpers.h"
 #include "tests/filelist/recording_list_host.h"
 
 using namespace tv;
+using tvtest::Named;
+using tvtest::Paths;
 
 namespace {
-
-ImageList Named(std::initializer_list<const wchar_t*> paths) {
-  ImageList list;
-  for (auto p : paths) list.push_back({p, 0, 0, -1, {}});
-  return list;
-}
-
-std::vector<std::wstring> Paths(const ImageList& list) {
-  std::vector<std::wstring> out;
-  for (const auto& e : list) out.push_back(e.path);
-  return out;
-}
 
 // Checks the model's invariants; called after every operation in these tests.
 void ExpectInvariants(const ImageFileList& list) {

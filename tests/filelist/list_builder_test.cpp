@@ -5,18 +5,14 @@
 
 #include <map>
 
+#include "tests/filelist/list_test_helpers.h"
 #include "tests/support/temp_folder.h"
 #include "util/shell_link.h"
 
 using namespace tv;
+using tvtest::Paths;
 
 namespace {
-
-std::vector<std::wstring> Paths(const ImageList& list) {
-  std::vector<std::wstring> out;
-  for (const auto& e : list) out.push_back(e.path);
-  return out;
-}
 
 // Stands in for the saved-list reader: knows some files by path.
 struct ScriptedListFileReader : ListFileReader {

@@ -1,4 +1,5 @@
 #include "filelist/sort_order.h"
+#include "tests/filelist/list_test_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -6,19 +7,9 @@
 #include <map>
 
 using namespace tv;
+using tvtest::Named;
+using tvtest::Paths;
 
-namespace {
-ImageList Named(std::initializer_list<const wchar_t*> paths) {
-  ImageList list;
-  for (auto p : paths) list.push_back({p, 0, 0, -1, {}});
-  return list;
-}
-std::vector<std::wstring> Paths(const ImageList& list) {
-  std::vector<std::wstring> out;
-  for (const auto& e : list) out.push_back(e.path);
-  return out;
-}
-}  // namespace
 
 TEST(CompareCodeUnits, OrdersByUnsignedUnitsAndLength) {
   struct Case {

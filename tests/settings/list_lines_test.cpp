@@ -5,18 +5,14 @@
 #include <string>
 
 #include "settings/list_lines.h"
+#include "tests/settings/key_value_helpers.h"
 #include "tests/settings/recording_host.h"
 #include "util/text.h"
 
 using namespace tv;
+using tvtest::MapOf;
 
 namespace {
-
-KeyValueMap MapOf(const std::wstring& text) {
-  KeyValueMap map;
-  ParseKeyValueText(map, text);
-  return map;
-}
 
 ImageList Read(const std::wstring& text, const ListReadOptions& options = {}) {
   ImageList list;

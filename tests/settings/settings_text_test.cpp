@@ -7,17 +7,13 @@
 #include "settings/colour.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_text.h"
+#include "tests/settings/key_value_helpers.h"
 #include "util/text.h"
 
 using namespace tv;
+using tvtest::MapOf;
 
 namespace {
-
-KeyValueMap MapOf(const std::wstring& text) {
-  KeyValueMap map;
-  ParseKeyValueText(map, text);
-  return map;
-}
 
 Settings ReadBack(const std::wstring& text) {
   Settings settings;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "imaging/dib.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -15,14 +16,8 @@ namespace {
 class Canvas {
  public:
   Canvas(int width, int height, std::uint32_t fill) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    bitmap_ = UniqueBitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = CreateTopDownDib(width, height, &bits);
     bits_ = static_cast<std::uint32_t*>(bits);
     dc_ = UniqueMemoryDC(::CreateCompatibleDC(nullptr));
     selected_.emplace(dc_.get(), bitmap_.get());
