@@ -107,14 +107,19 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
 
 }  // namespace
 
-bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture) {
+bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
+                       const MappedFile* file) {
   if (!data || size == 0) return false;
   UniqueGlobal copy(::GlobalAlloc(GMEM_MOVEABLE, size));
   if (!copy) return false;
   {
     GlobalLock lock(copy.get());
     if (!lock.get()) return false;
-    std::memcpy(lock.get(), data, size);
+    if (file && file->data() == data && file->size() == size) {
+      if (!file->ReadAll(lock.get())) return false;
+    } else {
+      std::memcpy(lock.get(), data, size);
+    }
   }
   // The stream leaves the block alone when released: the picture keeps it.
   ComPtr<IStream> stream;
@@ -152,8 +157,16 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
         result.frameCount = frames;
     }
   });
-  result.image = std::move(imageOwner);
-  result.fileCopy = std::move(copy);
+  if (result.frameCount > 1) {
+    result.image = std::move(imageOwner);
+    result.fileCopy = std::move(copy);
+  } else {
+    // A still picture lives on in the source bitmap alone: GDI+'s decoded
+    // pixels and the file copy would only double the memory it holds.
+    result.renderTarget.reset();
+    imageOwner.reset();
+    copy.reset();
+  }
   picture.fileCopy = std::move(result.fileCopy);
   picture.sourceBitmap = std::move(result.sourceBitmap);
   picture.pixels = result.pixels;

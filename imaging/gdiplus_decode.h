@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "imaging/gdiplus_owners.h"
+#include "imaging/mapped_file.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -15,11 +16,11 @@ namespace tv {
 // Everything one GDI+ picture holds while it is shown. Members are declared
 // so that the GDI+ objects go before the memory they read.
 struct GdiplusPicture {
-  UniqueGlobal fileCopy;        // GDI+ may read the file again (frame selection)
+  UniqueGlobal fileCopy;        // GDI+ reads it again to select frames; empty for stills
   UniqueBitmap sourceBitmap;    // the pixels below belong to it
   void* pixels = nullptr;
   UniqueGpImage renderTarget;   // GDI+ bitmap drawing into sourceBitmap's pixels
-  UniqueGpImage image;          // the decoded file
+  UniqueGpImage image;          // the decoded file; kept only for several frames
   int width = 0, height = 0;
   int exifRotation = 0;         // rotation code from the orientation property
   UINT frameCount = 1;          // frames along the time dimension
@@ -37,8 +38,12 @@ struct GdiplusPicture {
 };
 
 // `picture` must be empty (see Reset). False when the bytes do not decode to a picture of at least 1 x 1, an
-// allocation fails, or GDI+ faults. GDI+ must be started.
-bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture);
+// allocation fails, or GDI+ faults. GDI+ must be started. When `file` is
+// given it holds the same bytes as `data` and GDI+'s copy is read from it.
+// Only pictures with several frames keep the GDI+ image and the file copy;
+// for all others they are freed as soon as the source bitmap is filled.
+bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
+                       const MappedFile* file = nullptr);
 
 // Draws the image's active frame into a new top-down bitmap over the fill
 // colour; false when the bitmap cannot be had or drawing fails. Also used to

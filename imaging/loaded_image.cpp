@@ -84,7 +84,10 @@ bool LoadedImage::LoadFile(ImageEntry& entry) {
   if (!file.Open(entry.path)) return false;
   if (!Detect(entry, file.data(), file.size())) return false;
   OptionalLock lock(pictureLock_);
-  return Decode(entry, file.data(), file.size());
+  loadingFile_ = &file;
+  const bool decoded = Decode(entry, file.data(), file.size());
+  loadingFile_ = nullptr;
+  return decoded;
 }
 
 bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
@@ -182,7 +185,7 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
   Release(kContentPictures);
   animationKind_ = animatedGif_ ? 1 : 0;
   ParseExifTexts(data, size, exif_);
-  if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_)) {
+  if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_, loadingFile_)) {
     gdiplus_.Reset();
     animationKind_ = 0;
     return false;

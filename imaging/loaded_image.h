@@ -18,6 +18,7 @@
 #include "filelist/image_entry.h"
 #include "imaging/exif.h"
 #include "imaging/gdiplus_decode.h"
+#include "imaging/mapped_file.h"
 #include "imaging/stored_zip.h"
 #include "imaging/webp_decode.h"
 #include "util/win_handles.h"
@@ -125,6 +126,9 @@ class LoadedImage {
   int RotationFor(int entryRotation, int decoderOrientation) const;
   bool EnsureIntermediate(int width, int height);
   void ClearEntries();
+
+  // The file LoadFile has open while it decodes; null at all other times.
+  const MappedFile* loadingFile_ = nullptr;
 
   ExifTexts exif_;
   ImageEntry archiveEntry_, memberEntry_, currentEntry_;

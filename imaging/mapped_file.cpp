@@ -24,4 +24,22 @@ bool MappedFile::Open(const std::wstring& path) {
   return true;
 }
 
+bool MappedFile::ReadAll(void* buffer) const {
+  if (!file_ || !buffer) return false;
+  auto* out = static_cast<std::uint8_t*>(buffer);
+  std::size_t done = 0;
+  while (done < size_) {
+    // Reads name their offset, so the handle's file pointer does not matter.
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(done) & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(done) >> 32);
+    const std::size_t left = size_ - done;
+    const DWORD chunk = static_cast<DWORD>(left < 0x10000000u ? left : 0x10000000u);
+    DWORD read = 0;
+    if (!::ReadFile(file_.get(), out + done, chunk, &read, &at) || read == 0) return false;
+    done += read;
+  }
+  return true;
+}
+
 }  // namespace tv

@@ -23,6 +23,11 @@ class MappedFile {
   // cannot be mapped.
   bool Open(const std::wstring& path);
 
+  // Reads the whole file into `buffer` (size() bytes) through the file
+  // handle, leaving the view's pages untouched: a decoder's own copy then
+  // does not keep the file in memory twice. False on a short or failed read.
+  bool ReadAll(void* buffer) const;
+
   const std::uint8_t* data() const { return static_cast<const std::uint8_t*>(view_.get()); }
   std::size_t size() const { return size_; }
 

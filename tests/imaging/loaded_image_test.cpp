@@ -295,3 +295,24 @@ TEST_F(LoaderTest, DecoderFaultFailsOnlyThatLoad) {
   EXPECT_TRUE(loader.LoadFile(entry));
   EXPECT_EQ(loader.width(), 8);
 }
+
+TEST_F(LoaderTest, StillPictureKeepsOnlyItsSourceBitmapButAnimatedGifKeepsTheDecoder) {
+  const std::string png = EncodeWithGdiplus(40, 30, Q, L"image/png");
+  ASSERT_FALSE(png.empty());
+  GdiplusPicture still;
+  ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(png.data()), png.size(), 0, still));
+  EXPECT_TRUE(still.sourceBitmap);
+  EXPECT_FALSE(still.image);
+  EXPECT_FALSE(still.fileCopy);
+  EXPECT_EQ(static_cast<const std::uint32_t*>(still.pixels)[0] & 0xFFFFFFu, Q(0, 0) & 0xFFFFFFu);
+
+  std::vector<tvtest::GifFrame> frames(2);
+  for (int i = 0; i < 2; ++i) frames[i].indices.assign(16 * 16, static_cast<std::uint8_t>(i));
+  const std::string gif = tvtest::MakeGif(16, 16, {0xFF0000, 0x00FF00}, frames, true, 0);
+  GdiplusPicture animated;
+  ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
+  EXPECT_EQ(animated.frameCount, 2u);
+  EXPECT_TRUE(animated.image);  // the frames are selected from it later
+  EXPECT_TRUE(animated.fileCopy);
+  animated.Reset();
+}

@@ -104,15 +104,18 @@ void Compare(const wchar_t* mime, const wchar_t* name, const char* label, double
   }
   const std::wstring path = WriteTemp(name, bytes);
   // Best of three each, alternating, so both see the same machine load.
-  double loader = 1e9, gdiplus = 1e9;
+  double loader = 1e9, gdiplus = 1e9, peak = 0;
   for (int round = 0; round < 3; ++round) {
     gdiplus = std::min(gdiplus, GdiplusDecodeSeconds(bytes));
     const LoadResult result = LoadAndFit(path);
     if (!result.ok) tvbench::Report(std::string("load_failed_") + label, 1, "flag");
     loader = std::min(loader, result.seconds);
-    peakPerPixel = std::max(peakPerPixel, static_cast<double>(result.peakGrowth) / (double(kWidth) * kHeight));
+    peak = std::max(peak, static_cast<double>(result.peakGrowth) / (double(kWidth) * kHeight));
   }
   ::DeleteFileW(path.c_str());
+  peakPerPixel = std::max(peakPerPixel, peak);
+  tvbench::Report(std::string("peak_bytes_per_pixel_") + label, peak, "bytes");
+  tvbench::Report(std::string("file_bytes_per_pixel_") + label, double(bytes.size()) / (double(kWidth) * kHeight), "bytes");
   tvbench::Report(std::string("load_transform_vs_gdiplus_ratio_") + label, loader / gdiplus, "ratio");
   tvbench::Report(std::string("load_transform_ms_") + label, loader * 1000, "ms");
   tvbench::Report(std::string("gdiplus_decode_ms_") + label, gdiplus * 1000, "ms");

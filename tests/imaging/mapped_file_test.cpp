@@ -79,3 +79,15 @@ TEST(MappedFile, TheViewCannotChangeTheFile) {
   EXPECT_FALSE(::VirtualProtect(const_cast<std::uint8_t*>(file.data()), 1, PAGE_READWRITE, &old));
   EXPECT_EQ(tvtest::ReadAllBytes(path), bytes);
 }
+
+TEST(MappedFile, ReadAllGivesTheSameBytesAsTheView) {
+  tvtest::TempFolder folder;
+  std::string bytes;
+  for (int i = 0; i < 70000; ++i) bytes.push_back(static_cast<char>((i * 7 + i / 256) & 0xFF));
+  MappedFile file;
+  ASSERT_TRUE(file.Open(folder.WriteBytes(L"long.bin", bytes)));
+  std::string read(bytes.size(), '\0');
+  ASSERT_TRUE(file.ReadAll(read.data()));
+  EXPECT_EQ(read, bytes);
+  EXPECT_FALSE(MappedFile().ReadAll(read.data()));  // nothing open
+}
