@@ -16,6 +16,13 @@ namespace {
 inline constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080,
                         kYellow = 0xFFFFFF00;
 
+std::uint32_t ScreenPixel(int x, int y) {
+  const HDC screen = ::GetDC(nullptr);
+  const COLORREF c = ::GetPixel(screen, x, y);
+  ::ReleaseDC(nullptr, screen);
+  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
 TEST_F(ViewerTest, SpaceAndShiftSpaceStepThroughTheFolderAndWrap) {
   WritePicture(L"a.png", kRed);
   WritePicture(L"b.png", kGreen);
@@ -189,12 +196,6 @@ TEST_F(ViewerTest, StepRequestsFromOtherWindowsMoveTheView) {
 
 // ---------------------------------------------------------------- pixels
 
-std::uint32_t ScreenPixel(int x, int y) {
-  const HDC screen = ::GetDC(nullptr);
-  const COLORREF c = ::GetPixel(screen, x, y);
-  ::ReleaseDC(nullptr, screen);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
 
 TEST_F(ViewerTest, WindowShowsThePictureInsideItsBorder) {
   WritePicture(L"a.png", kRed, 120, 90);
@@ -347,6 +348,26 @@ TEST_F(ViewerTest, ProgramFolderComesFromTheModuleNotTheCommandLine) {
   folder.resize(folder.find_last_of(L'\\'));
   ASSERT_FALSE(form_->CurrentSettings().PluginPath.empty());
   EXPECT_EQ(form_->CurrentSettings().PluginPath.front(), folder);
+}
+
+}  // namespace
+}  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+TEST_F(ViewerTest, SlideShowMarkShowsAtThePicturesCorner) {
+  WritePicture(L"a.png", kYellow, 200, 150);
+  WritePicture(L"b.png", kYellow, 200, 150);
+  Start({pictures_});
+  Command(IDM_INTERVAL_1H);
+  Command(IDM_SLIDE_SHOW);
+  Pump(100);
+  const tv::PixelBox picture = form_->View().PictureRect();
+  const int right = picture.left + picture.width, bottom = picture.top + picture.height;
+  // Play triangle in the contrast colour of the black background.
+  EXPECT_EQ(ScreenPixel(right - 12, bottom - 11), 0xFF606060u);
+  EXPECT_EQ(ScreenPixel(right - 40, bottom - 40), kYellow) << "the picture outside the mark";
 }
 
 }  // namespace
