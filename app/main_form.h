@@ -76,6 +76,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetListMode(int mode, int direction);
   bool OpenPaths(std::vector<std::wstring> paths, int offset, int mode);
 
+  // Progress of a slow decode (plug-ins report it): draws the thin bar and
+  // answers 1 when the user pressed Esc to abort, else 0.
+  int ReportLoadProgress(std::int64_t numerator, std::int64_t denominator);
+
  private:
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

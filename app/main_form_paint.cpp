@@ -2,6 +2,8 @@
 // and no WM_PAINT handler.
 #include <windows.h>
 #include "app/main_form.h"
+
+#include <mmsystem.h>
 #include "view/paint_geometry.h"
 #include "view/picture_painter.h"
 
@@ -69,5 +71,29 @@ void MainForm::PaintPicture(bool paintNow) {
 }
 
 void MainForm::Redraw() { RepaintNow(); }
+
+int MainForm::ReportLoadProgress(std::int64_t numerator, std::int64_t denominator) {
+  if (!settings_.SlideShow && window_) {
+    if (const auto fraction = progress_.Report(numerator, denominator, static_cast<std::int64_t>(::timeGetTime()))) {
+      const PixelBox& work = view_.WorkArea();
+      const Rect bar = ProgressBarRect(ToRect(view_.PictureRect()), *fraction, view_.Options().FrameWidth,
+                                       view_.Options().FullScreen, {work.left, work.top});
+      WindowDC dc(window_);
+      UniqueBrush brush(::CreateSolidBrush(ToColorRef(contrastColour_)));
+      const RECT r{bar.left, bar.top, bar.right, bar.bottom};
+      if (brush) ::FillRect(dc.get(), &r, brush.get());
+    }
+  }
+  // Only an Esc meant for this window aborts, and only once: the key-down it
+  // leaves queued must not also close the viewer.
+  if (::GetForegroundWindow() != window_ || (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return 0;
+  while (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) ::Sleep(10);
+  MSG queued;
+  while (::PeekMessageW(&queued, window_, WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
+  }
+  while (::PeekMessageW(&queued, listBox_.Handle(), WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
+  }
+  return 1;
+}
 
 }  // namespace tv
