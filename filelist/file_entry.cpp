@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "filelist/file_time.h"
 #include "util/file_system.h"
 
@@ -20,9 +22,9 @@ ImageEntry EntryForFile(const std::wstring& path) {
   return entry;
 }
 
-ImageEntry EntryForFile(const std::wstring& path, std::uint64_t creationFileTime, std::uint32_t sizeLow) {
+ImageEntry EntryForFile(std::wstring path, std::uint64_t creationFileTime, std::uint32_t sizeLow) {
   ImageEntry entry;
-  entry.path = path;
+  entry.path = std::move(path);
   entry.time = FileTimeToUnixSeconds(creationFileTime);
   entry.size = sizeLow;
   return entry;

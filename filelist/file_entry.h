@@ -14,6 +14,6 @@ ImageEntry EntryForFile(const std::wstring& path);
 
 // The same from what a folder enumeration already reported about the file
 // (creation time and size), saving a second query per file.
-ImageEntry EntryForFile(const std::wstring& path, std::uint64_t creationFileTime, std::uint32_t sizeLow);
+ImageEntry EntryForFile(std::wstring path, std::uint64_t creationFileTime, std::uint32_t sizeLow);
 
 }  // namespace tv

@@ -1,10 +1,15 @@
 #pragma once
-// Walks the items directly inside one folder with the system's find calls,
-// in the order they arrive, skipping "." and "..". Works beyond 260
-// characters. Windows only.
+// Walks the items directly inside one folder through a handle to the folder
+// itself, in the order the file system delivers them, skipping "." and "..".
+// The same handle names the folder's identity, so a scan needs no second
+// open to recognise a folder met again. Works beyond 260 characters.
+// Windows only.
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "util/win_handles.h"
 
@@ -13,18 +18,33 @@ namespace tv {
 class FolderEnumeration {
  public:
   explicit FolderEnumeration(const std::wstring& folder);
+  // False when the folder could not be opened for listing.
+  bool Opened() const { return static_cast<bool>(folder_); }
+  // The folder after following links: volume serial and file index, else
+  // its final path, else "text:" + the folder as given (see FolderIdentity).
+  std::wstring Identity() const;
+
   // False when the folder could not be opened or holds no further item.
   bool Next();
-  const WIN32_FIND_DATAW& Item() const { return item_; }
-  bool IsFolder() const { return (item_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  // Only after Next returned true.
+  std::wstring_view Name() const;
+  bool IsFolder() const { return (item_->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  std::uint64_t CreationFileTime() const { return static_cast<std::uint64_t>(item_->CreationTime.QuadPart); }
+  std::uint32_t SizeLow() const { return static_cast<std::uint32_t>(item_->EndOfFile.QuadPart); }
   // folder + "\" + name, without doubling a separator the folder ends with.
   std::wstring ItemPath() const;
 
  private:
+  bool NextInBuffer();
+  bool FetchBatch();
+
+  std::wstring folderText_;
   std::wstring prefix_;
-  UniqueFind find_;
-  WIN32_FIND_DATAW item_{};
-  bool first_ = true;
+  UniqueFile folder_;
+  // One batch of directory records; 8-byte units keep them aligned.
+  std::unique_ptr<std::uint64_t[]> buffer_;
+  const FILE_ID_BOTH_DIR_INFO* item_ = nullptr;
+  bool exhausted_ = false;
 };
 
 // folder + "\" + name, without doubling a separator the folder ends with.

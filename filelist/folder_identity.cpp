@@ -1,7 +1,5 @@
 #include "filelist/folder_identity.h"
 
-#include <windows.h>
-
 #include <vector>
 
 #include "util/file_system.h"
@@ -17,14 +15,18 @@ std::wstring FolderIdentity(const std::wstring& folder) {
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!handle) return L"text:" + folder;
+  return FolderIdentityOfHandle(handle.get(), folder);
+}
+
+std::wstring FolderIdentityOfHandle(HANDLE handle, const std::wstring& folder) {
   BY_HANDLE_FILE_INFORMATION info{};
-  if (::GetFileInformationByHandle(handle.get(), &info) && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0)) {
+  if (::GetFileInformationByHandle(handle, &info) && (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0)) {
     const unsigned long long index = (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     return L"id:" + HexText(info.dwVolumeSerialNumber) + L":" + HexText(index);
   }
   std::vector<wchar_t> buffer(32768, L'\0');
-  const DWORD length = ::GetFinalPathNameByHandleW(handle.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                   FILE_NAME_NORMALIZED);
+  const DWORD length =
+      ::GetFinalPathNameByHandleW(handle, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
   if (length > 0 && length < buffer.size()) return L"final:" + std::wstring(buffer.data(), length);
   return L"text:" + folder;
 }

@@ -2,6 +2,8 @@
 // A key naming the folder itself rather than the text that reached it, so a
 // folder met again through a shortcut, junction or symbolic link (or spelt in
 // another case) is recognised. Windows only.
+#include <windows.h>
+
 #include <string>
 
 namespace tv {
@@ -9,5 +11,9 @@ namespace tv {
 // Volume serial and file index of the folder after following links; when the
 // folder cannot be opened, its final path, and failing that the text as given.
 std::wstring FolderIdentity(const std::wstring& folder);
+
+// The same for a folder already open (links followed); folder is the text
+// that reached it, the last resort when the handle names nothing better.
+std::wstring FolderIdentityOfHandle(HANDLE handle, const std::wstring& folder);
 
 }  // namespace tv

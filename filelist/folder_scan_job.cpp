@@ -28,6 +28,7 @@ bool FolderScanJob::Start() {
   result_.clear();
   visitedFolders_.clear();
   knownFiles_.clear();
+  trackingKnownFiles_ = false;
   currentFile_ = startFolder_;
   stop_.store(false);
   // The worker writes the progress text under this lock from its first file
@@ -87,15 +88,22 @@ bool FolderScanJob::EscapePressed() {
   return true;
 }
 
-void FolderScanJob::AddFile(std::wstring path, const WIN32_FIND_DATAW* found) {
-  if (!knownFiles_.insert(path).second) return;
-  if (found) {
-    const std::uint64_t created = (static_cast<std::uint64_t>(found->ftCreationTime.dwHighDateTime) << 32) |
-                                  found->ftCreationTime.dwLowDateTime;
-    result_.push_back(EntryForFile(path, created, found->nFileSizeLow));
-  } else {
-    result_.push_back(EntryForFile(path));
+bool FolderScanJob::IsNewFile(const std::wstring& path, bool listed) {
+  // Files listed straight from folders are unique by their text: each folder
+  // is scanned once and a folder holds each name once. Only a shortcut can
+  // name a file a second time, so the set is filled from the first shortcut
+  // on, with everything found before it.
+  if (listed && !trackingKnownFiles_) return true;
+  if (!trackingKnownFiles_) {
+    trackingKnownFiles_ = true;
+    knownFiles_.reserve(result_.size() * 2);
+    for (const auto& entry : result_) knownFiles_.insert(entry.path);
   }
+  return knownFiles_.insert(path).second;
+}
+
+void FolderScanJob::AddFile(ImageEntry entry) {
+  result_.push_back(std::move(entry));
   if (result_.size() % 10 == 0) {
     CriticalSectionLock hold(*lock_);
     currentFile_ = result_.back().path;
@@ -104,30 +112,31 @@ void FolderScanJob::AddFile(std::wstring path, const WIN32_FIND_DATAW* found) {
 
 void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
   if (job.StopRequested()) return;
-  // Compared by what the folder is, not how it was reached: a shortcut or
-  // junction back to an ancestor would otherwise recurse without end.
-  if (!job.visitedFolders_.insert(FolderIdentity(folder)).second) return;
+  // The listing's own handle names the folder by what it is, not how it was
+  // reached: a shortcut or junction back to an ancestor would otherwise
+  // recurse without end.
+  FolderEnumeration items(folder);
+  if (!job.visitedFolders_.insert(items.Identity()).second) return;
   if (job.EscapePressed()) return;
 
   std::vector<std::wstring> subfolders;
-  FolderEnumeration items(folder);
   while (items.Next()) {
     if (job.StopRequested() || job.EscapePressed()) break;
-    std::wstring path = items.ItemPath();
     if (!items.IsFolder()) {
       // The same test as ExtensionOf(path) == ".lnk", without building the text.
-      if (path.ends_with(L".lnk")) {
-        path = ResolveShortcut(ExtendedLengthPath(path));
-        if (IsExistingFolder(path)) {
-          subfolders.push_back(std::move(path));
-        } else {
-          job.AddFile(std::move(path), nullptr);
+      if (items.Name().ends_with(L".lnk")) {
+        std::wstring target = ResolveShortcut(ExtendedLengthPath(items.ItemPath()));
+        if (IsExistingFolder(target)) {
+          subfolders.push_back(std::move(target));
+        } else if (job.IsNewFile(target, false)) {
+          job.AddFile(EntryForFile(target));
         }
         continue;
       }
-      job.AddFile(std::move(path), &items.Item());
+      std::wstring path = items.ItemPath();
+      if (job.IsNewFile(path, true)) job.AddFile(EntryForFile(std::move(path), items.CreationFileTime(), items.SizeLow()));
     } else if (job.recurse_) {
-      subfolders.push_back(std::move(path));
+      subfolders.push_back(items.ItemPath());
     }
   }
 

@@ -55,9 +55,11 @@ class FolderScanJob {
   friend void ScanFolder(FolderScanJob& job, const std::wstring& folder);
   static DWORD WINAPI WorkerMain(void* job) noexcept;
   bool EscapePressed();
-  // found: what the enumeration reported for path; null for a shortcut's
-  // target, which is queried.
-  void AddFile(std::wstring path, const WIN32_FIND_DATAW* found);
+  // False when path was added before; listed: found by listing a folder
+  // rather than through a shortcut.
+  bool IsNewFile(const std::wstring& path, bool listed);
+  // Appends to the result and now and then updates the progress text.
+  void AddFile(ImageEntry entry);
 
   std::wstring startFolder_;
   bool recurse_ = true;
@@ -65,6 +67,8 @@ class FolderScanJob {
   // Folders by identity (see FolderIdentity), files by exact path text.
   std::unordered_set<std::wstring> visitedFolders_;
   std::unordered_set<std::wstring> knownFiles_;
+  // Whether knownFiles_ holds every file so far (from the first shortcut on).
+  bool trackingKnownFiles_ = false;
   ImageList result_;
   std::atomic<bool> stop_{true};
   bool pollEscape_ = true;

@@ -15,8 +15,12 @@ bool FolderScanner::ScanWithProgress(const std::wstring& folder, ImageList& out,
   }
   job_.Finish();  // a no-op when the form has finished the job already
   ImageList found = job_.TakeResult();
-  out.reserve(out.size() + found.size());
-  for (auto& entry : found) out.push_back(std::move(entry));
+  if (out.empty()) {
+    out = std::move(found);  // the common case: one folder opened on its own
+  } else {
+    out.reserve(out.size() + found.size());
+    for (auto& entry : found) out.push_back(std::move(entry));
+  }
   if (host_) host_->EndModal();
   busy_ = false;
   return true;

@@ -116,6 +116,22 @@ TEST(FolderScan, ShortcutsToFilesAddTargetsAndToFoldersRecurse) {
   EXPECT_EQ(Sorted(Paths(Scan(temp.Join(L"root"), false))), Sorted({own, target}));
 }
 
+// A file named again through a shortcut is added once, whether the shortcut
+// comes before the file's own folder is listed or after it.
+TEST(FolderScan, FileReachedDirectlyAndThroughShortcutIsAddedOnce) {
+  tvtest::TempFolder temp;
+  temp.MakeFolder(L"root");
+  temp.MakeFolder(L"root\\sub");
+  const std::wstring a = temp.WriteBytes(L"root\\a.jpg", "a");
+  const std::wstring b = temp.WriteBytes(L"root\\sub\\b.jpg", "b");
+  // Scanned before sub is listed: b arrives first through its shortcut.
+  ASSERT_TRUE(CreateShortcut(b, temp.Join(L"root\\to b.lnk"), L""));
+  // Scanned after root is listed: a is already known.
+  ASSERT_TRUE(CreateShortcut(a, temp.Join(L"root\\sub\\to a.lnk"), L""));
+  const ImageList found = Scan(temp.Join(L"root"), true);
+  EXPECT_EQ(Sorted(Paths(found)), Sorted({a, b}));
+}
+
 TEST(FolderScan, UpperCaseLnkIsAPlainFile) {
   tvtest::TempFolder temp;
   const std::wstring target = temp.WriteBytes(L"t.jpg", "t");

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
+#include <string>
+
+#include "util/paths.h"
 
 using namespace tv;
 using tvtest::Named;
@@ -43,6 +47,43 @@ TEST(OrderEntries, ExtensionKeyIsFromTheLastDot) {
   OrderEntries(list, 1);
   EXPECT_EQ(Paths(list), (std::vector<std::wstring>{L"C:\\p\\c.JPG", L"C:\\p\\b.bmp", L"C:\\p\\a.png",
                                                     L"C:\\x.y\\noext", L"C:\\plain"}));
+}
+
+// The name and extension orders take shortcuts over shared prefixes; they
+// must still agree with a plain comparison of the texts, including texts
+// that end inside the shared part, prefixes of each other, U+0000, and
+// units above 0x7FFF.
+TEST(OrderEntries, NameAndExtensionAgreeWithPlainComparison) {
+  const wchar_t alphabet[] = {L'a', L'b', L'.', L'\\', L'\0', L'\x7FFF', L'\x8000', L'\xFFFF'};
+  std::uint32_t state = 7;
+  auto next = [&] { return (state = state * 1664525u + 1013904223u) >> 8; };
+  for (const std::wstring& prefix : {std::wstring(), std::wstring(L"C:\\shared\\folder\\")}) {
+    for (int round = 0; round < 50; ++round) {
+      ImageList list;
+      for (int i = 0; i < 40; ++i) {
+        std::wstring path = prefix.substr(0, next() % 3 == 0 ? next() % (prefix.size() + 1) : prefix.size());
+        for (int n = static_cast<int>(next() % 7); n > 0; --n) path += alphabet[next() % 8];
+        list.push_back({path, 0, 0, -1, {}});
+      }
+      for (int mode : {0, 1}) {
+        std::vector<std::wstring> expected = Paths(list);
+        std::sort(expected.begin(), expected.end(), [&](const std::wstring& x, const std::wstring& y) {
+          return mode == 0 ? CompareCodeUnits(x, y) < 0 : CompareCodeUnits(ExtensionOf(x), ExtensionOf(y)) < 0;
+        });
+        ImageList sorted = list;
+        OrderEntries(sorted, mode);
+        if (mode == 0) {
+          EXPECT_EQ(Paths(sorted), expected);
+        } else {
+          // Equal extensions may come in any order: compare the key sequence.
+          std::vector<std::wstring> got, want;
+          for (const auto& e : sorted) got.push_back(ExtensionOf(e.path));
+          for (const auto& p : expected) want.push_back(ExtensionOf(p));
+          EXPECT_EQ(got, want);
+        }
+      }
+    }
+  }
 }
 
 TEST(OrderEntries, TimeAndSizeAscending) {
