@@ -123,6 +123,8 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!restored.empty()) list_.SetList(std::move(restored), 0);
 
   if (!CreateMainWindow()) return false;
+  if (popup_)
+    ::EnableMenuItem(popup_, IDM_DELETE_INSTANCE, MF_BYCOMMAND | (identity_.named ? MF_ENABLED : MF_GRAYED));
 
   image_.SetPictureLock(&pictureLock_);
   image_.SetFillColor(settings_.FullFillColor);

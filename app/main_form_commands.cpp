@@ -130,7 +130,12 @@ bool MainForm::RunCommand(int id) {
     default: break;
   }
   if (RunToggleCommand(id) || RunGroupCommand(id)) return true;
-  if ((id >= 32775 && id <= 32919) || (id >= 33000 && id <= 33132)) {
+  // Move-to folders and history entries exist only as far as their lists
+  // reach; an id beyond them is not ours.
+  const int movedFolders = static_cast<int>(settings_.MovedFolder.size());
+  const bool moveTarget = id >= IDM_MOVE_TARGET_FIRST && id <= IDM_MOVE_TARGET_FIRST + movedFolders;
+  const bool historyItem = id >= IDM_HISTORY_FIRST && id <= IDM_HISTORY_FIRST + settings_.MaxHistoryNum;
+  if ((id >= 32775 && id <= 32919) || (id >= 33000 && id <= 33132) || moveTarget || historyItem) {
     CommandNotYetAvailable(id);
     return true;
   }

@@ -372,3 +372,20 @@ TEST_F(ViewerTest, SlideShowMarkShowsAtThePicturesCorner) {
 
 }  // namespace
 }  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+TEST_F(ViewerTest, NamedInstanceHasItsTitleAndItsOwnIniFile) {
+  WritePicture(L"a.png", kRed);
+  Start({L"/work", pictures_});
+  wchar_t title[64] = {};
+  ::GetWindowTextW(form_->Window(), title, 64);
+  EXPECT_STREQ(title, L"taverlune - work");
+  CloseWindow();
+  EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\work.ini"));
+  EXPECT_FALSE(tv::IsExistingFile(IniPath())) << "the default instance's file is not touched";
+}
+
+}  // namespace
+}  // namespace tvtest
