@@ -157,10 +157,11 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   } else if (!list_.FileList().empty()) {
     if (settings_.ShowIndex >= 0) {
       firstDisplay_ = true;
+      restoreIndex_ = settings_.ShowIndex;
+      restoreArchive_ = settings_.ShowArchive;
       RefindAfterOpen();
-      const bool inArchive = settings_.ShowArchive >= 0;
-      ShowEntry(inArchive ? settings_.ShowArchive : settings_.ShowIndex, inArchive ? settings_.ShowIndex : -1, 1,
-                true);
+      const bool inArchive = restoreArchive_ >= 0;
+      ShowEntry(inArchive ? restoreArchive_ : restoreIndex_, inArchive ? restoreIndex_ : -1, 1, true);
       if (firstDisplay_) MoveWindow(startPlace);
       firstDisplay_ = false;
     }

@@ -9,6 +9,7 @@
 #include "settings/list_file.h"
 #include "tests/support/test_files.h"
 #include "util/file_system.h"
+#include "util/text_file.h"
 
 namespace tvtest {
 namespace {
@@ -385,6 +386,33 @@ TEST_F(ViewerTest, NamedInstanceHasItsTitleAndItsOwnIniFile) {
   CloseWindow();
   EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\work.ini"));
   EXPECT_FALSE(tv::IsExistingFile(IniPath())) << "the default instance's file is not touched";
+}
+
+}  // namespace
+}  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+// The remembered position is corrected by the remembered name: an ini file
+// whose index no longer matches (edited, or a list changed elsewhere) still
+// brings back the picture that was on display.
+TEST_F(ViewerTest, RestartFindsThePictureByNameWhenTheIndexIsStale) {
+  WritePicture(L"a.png", kRed);
+  WritePicture(L"b.png", kGreen);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Command(IDM_KEEP_PREVIOUS_FILES);
+  Press(VK_SPACE);
+  ASSERT_EQ(Shown(), L"b.png");
+  CloseWindow();
+  std::wstring ini = tv::ReadTextFile(IniPath()).text;
+  const size_t at = ini.find(L"ShowIndex=1");
+  ASSERT_NE(at, std::wstring::npos);
+  ini.replace(at, 11, L"ShowIndex=2");
+  ASSERT_TRUE(tv::WriteTextFile(IniPath(), ini));
+  Start({});
+  EXPECT_EQ(Shown(), L"b.png");
 }
 
 }  // namespace
