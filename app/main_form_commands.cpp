@@ -29,6 +29,7 @@ unsigned ModifiersNow() {
 constexpr std::array<int, 15> kIntervalSeconds = {1, 2, 5, 10, 30, 60, 300, 900, 1800, 3600,
                                                   7200, 10800, 21600, 43200, 86400};
 constexpr std::array<int, 7> kBorderWidths = {0, 1, 5, 10, 15, 20, 30};
+constexpr std::array<int, 4> kAlphaValues = {255, 192, 128, 64};
 
 }  // namespace
 
@@ -189,6 +190,11 @@ bool MainForm::RunGroupCommand(int id) {
   if (id >= IDM_BORDER_WIDTH_0 && id < IDM_BORDER_WIDTH_0 + static_cast<int>(kBorderWidths.size())) {
     settings_.FrameWidth = kBorderWidths[static_cast<size_t>(id - IDM_BORDER_WIDTH_0)];
     view_.SetFrameWidth(settings_.FrameWidth);
+    return true;
+  }
+  if (id >= IDM_TRANSPARENCY_100 && id <= IDM_TRANSPARENCY_25) {
+    if (initialized_) settings_.AlphaBlendValue = kAlphaValues[static_cast<size_t>(id - IDM_TRANSPARENCY_100)];
+    ApplyAlpha();
     return true;
   }
   if (id >= IDM_INTERVAL_1S && id < IDM_INTERVAL_1S + static_cast<int>(kIntervalSeconds.size())) {

@@ -417,3 +417,20 @@ TEST_F(ViewerTest, RestartFindsThePictureByNameWhenTheIndexIsStale) {
 
 }  // namespace
 }  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+TEST_F(ViewerTest, TransparencyCommandsSetTheWindowsAlpha) {
+  WritePicture(L"a.png", kRed);
+  Start({pictures_});
+  Command(IDM_TRANSPARENCY_50);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(::GetLayeredWindowAttributes(form_->Window(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 128);
+  EXPECT_EQ(form_->CurrentSettings().AlphaBlendValue, 128);
+}
+
+}  // namespace
+}  // namespace tvtest
