@@ -13,13 +13,18 @@
 
 namespace {
 
+struct LocalMemoryTraits {
+  using Handle = LPWSTR*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
+
 std::vector<std::wstring> ArgumentsAfterProgram() {
   std::vector<std::wstring> arguments;
   int count = 0;
-  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  const tv::UniqueResource<LocalMemoryTraits> argv(::CommandLineToArgvW(::GetCommandLineW(), &count));
   if (!argv) return arguments;
-  for (int i = 1; i < count; ++i) arguments.emplace_back(argv[i]);
-  ::LocalFree(argv);
+  for (int i = 1; i < count; ++i) arguments.emplace_back(argv.get()[i]);
   return arguments;
 }
 

@@ -84,7 +84,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT ListBoxSubclass(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
-                                 bool& passOn);
+                                 bool& passOn) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& useDefault);
   LRESULT OnCreate(WPARAM, LPARAM, bool&);
   LRESULT OnDestroy(WPARAM, LPARAM, bool&);

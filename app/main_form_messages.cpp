@@ -219,7 +219,7 @@ LRESULT MainForm::OnNotYetHandled(WPARAM, LPARAM, bool& useDefault) {
 }
 
 LRESULT MainForm::ListBoxSubclass(void* context, HWND, UINT message, WPARAM wParam, LPARAM lParam,
-                                  bool& passOn) {
+                                  bool& passOn) noexcept {
   auto* form = static_cast<MainForm*>(context);
   try {
     switch (message) {

@@ -18,7 +18,7 @@ class ListBoxControl {
   // Called for every message the control receives, before its own procedure.
   // Set `passOn` false to swallow the message; the result is then returned.
   using Subclass = LRESULT (*)(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
-                               bool& passOn);
+                               bool& passOn) noexcept;
 
   ListBoxControl() = default;
   ListBoxControl(const ListBoxControl&) = delete;

@@ -12,6 +12,15 @@ namespace tv {
 
 void WebpAnimDecoderTraits::Close(Handle h) noexcept { WebPAnimDecoderDelete(h); }
 
+namespace {
+struct WebpDemuxerTraits {
+  using Handle = WebPDemuxer*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { WebPDemuxDelete(h); }
+};
+using UniqueWebpDemuxer = UniqueResource<WebpDemuxerTraits>;
+}  // namespace
+
 void WebpPicture::Reset() noexcept {
   decoder.reset();
   streamCopy.clear();
@@ -167,10 +176,9 @@ bool DecodeWebp(const std::uint8_t* data, std::size_t size, int canvasWidth, int
   std::uint32_t flags = 0;
   const bool survived = RunGuarded([&] {
     const WebPData webpData{data, size};
-    WebPDemuxer* demux = WebPDemux(&webpData);
+    const UniqueWebpDemuxer demux(WebPDemux(&webpData));
     if (!demux) return;
-    flags = WebPDemuxGetI(demux, WEBP_FF_FORMAT_FLAGS);
-    WebPDemuxDelete(demux);
+    flags = WebPDemuxGetI(demux.get(), WEBP_FF_FORMAT_FLAGS);
   });
   if (!survived) return false;
   picture.animated = (flags & ANIMATION_FLAG) != 0;

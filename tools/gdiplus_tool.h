@@ -33,10 +33,9 @@ inline bool SavePixels(const std::wstring& path, const wchar_t* kind, int width,
   if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB,
                                                      reinterpret_cast<BYTE*>(pixels.data()), &bitmap) != Gdiplus::Ok)
     return false;
+  const tv::UniqueGpImage owner(bitmap);
   const CLSID encoder = EncoderId(kind);
-  const bool ok = Gdiplus::DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &encoder, nullptr) == Gdiplus::Ok;
-  Gdiplus::DllExports::GdipDisposeImage(bitmap);
-  return ok;
+  return Gdiplus::DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
 }  // namespace tools

@@ -10,6 +10,7 @@
 #include "tests/support/test_files.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
+#include "util/win_handles.h"
 
 namespace tvtest {
 namespace {
@@ -18,9 +19,8 @@ inline constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0
                         kYellow = 0xFFFFFF00;
 
 std::uint32_t ScreenPixel(int x, int y) {
-  const HDC screen = ::GetDC(nullptr);
-  const COLORREF c = ::GetPixel(screen, x, y);
-  ::ReleaseDC(nullptr, screen);
+  const tv::WindowDC screen(nullptr);
+  const COLORREF c = ::GetPixel(screen.get(), x, y);
   return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 

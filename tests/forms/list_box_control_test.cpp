@@ -11,7 +11,7 @@ struct Recorder {
   bool swallowKeys = false;
 };
 
-LRESULT RecordKeys(void* context, HWND, UINT message, WPARAM wParam, LPARAM, bool& passOn) {
+LRESULT RecordKeys(void* context, HWND, UINT message, WPARAM wParam, LPARAM, bool& passOn) noexcept {
   auto* recorder = static_cast<Recorder*>(context);
   if (message == WM_KEYDOWN) {
     recorder->keys.push_back(static_cast<UINT>(wParam));
