@@ -6,7 +6,7 @@
 #include "imaging/dib.h"
 #include "imaging/exif.h"
 #include "imaging/foreign_call_guard.h"
-#include "imaging/webp_decode.h"
+#include "imaging/pixel_convert.h"
 
 namespace tv {
 
@@ -66,10 +66,30 @@ bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_
 
 namespace {
 
-// Raster pictures: GDI+ converts its decoded pixels once, straight into the
-// source bitmap (no drawing pipeline, no temporary buffer); alpha is then
-// flattened in place. False when the image is not a raster bitmap or GDI+
-// refuses, so the caller can draw it instead.
+// How the rows of a decoded format become source-bitmap rows without GDI+
+// converting them first; null for formats GDI+ must convert.
+using RowCopy = void (*)(const void* source, void* target, std::size_t pixelCount, std::uint32_t fillArgb);
+
+RowCopy DirectRowCopy(Gdiplus::PixelFormat format) {
+  switch (format) {
+    case PixelFormat32bppARGB:
+      return CopyFlattened;
+    case PixelFormat32bppRGB:
+      return [](const void* source, void* target, std::size_t count, std::uint32_t) { CopyOpaque(source, target, count); };
+    case PixelFormat24bppRGB:
+      return [](const void* source, void* target, std::size_t count, std::uint32_t) {
+        ExpandBgrOpaque(source, target, count);
+      };
+    default:
+      return nullptr;
+  }
+}
+
+// Raster pictures: the decoded pixels are read once, straight into the source
+// bitmap (no drawing pipeline, no temporary buffer). Common formats are read
+// in place and converted, flattened, in the same pass; others are converted
+// by GDI+ into the bitmap and flattened afterwards. False when the image is
+// not a raster bitmap or GDI+ refuses, so the caller can draw it instead.
 bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
                        void** pixels) {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
@@ -83,11 +103,23 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
   void* bits = nullptr;
   UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
   if (!dib) return false;
+  const RowCopy rowCopy = DirectRowCopy(format);
+  const std::size_t rowPixels = static_cast<std::size_t>(width);
   Gdiplus::Status status = Gdiplus::GenericError;
   const bool survived = RunGuarded([&] {
     auto* source = static_cast<Gdiplus::GpBitmap*>(image);
     Gdiplus::GpRect all(0, 0, width, height);
     Gdiplus::BitmapData data{};
+    if (rowCopy) {
+      status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead, format, &data);
+      if (status != Gdiplus::Ok) return;
+      auto* target = static_cast<std::uint8_t*>(bits);
+      const auto* row = static_cast<const std::uint8_t*>(data.Scan0);
+      for (int y = 0; y < height; ++y, row += data.Stride, target += rowPixels * 4)
+        rowCopy(row, target, rowPixels, fillArgb);
+      status = GdipBitmapUnlockBits(source, &data);
+      return;
+    }
     data.Width = static_cast<UINT>(width);
     data.Height = static_cast<UINT>(height);
     data.Stride = width * 4;
@@ -98,8 +130,9 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
     if (status == Gdiplus::Ok) status = GdipBitmapUnlockBits(source, &data);
   });
   if (!survived || status != Gdiplus::Ok) return false;
-  if (format & PixelFormatAlpha)
-    FlattenOntoFill(bits, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fillArgb);
+  // Formats without alpha came out of GDI+ opaque already.
+  if (!rowCopy && (format & (PixelFormatAlpha | PixelFormatPAlpha)))
+    FlattenOntoFill(bits, rowPixels * static_cast<std::size_t>(height), fillArgb);
   bitmap = std::move(dib);
   *pixels = bits;
   return true;
