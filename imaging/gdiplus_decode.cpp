@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "imaging/byte_stream.h"
 #include "imaging/dib.h"
 #include "imaging/exif.h"
 #include "imaging/foreign_call_guard.h"
@@ -143,20 +144,14 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
                        const MappedFile* file) {
   if (!data || size == 0) return false;
-  UniqueGlobal copy(::GlobalAlloc(GMEM_MOVEABLE, size));
-  if (!copy) return false;
-  {
-    GlobalLock lock(copy.get());
-    if (!lock.get()) return false;
-    if (file && file->data() == data && file->size() == size) {
-      if (!file->ReadAll(lock.get())) return false;
-    } else {
-      std::memcpy(lock.get(), data, size);
-    }
-  }
-  // The stream leaves the block alone when released: the picture keeps it.
-  ComPtr<IStream> stream;
-  if (FAILED(::CreateStreamOnHGlobal(copy.get(), FALSE, stream.put()))) return false;
+  // GDI+ reads the file through a view of its own where it can: once the
+  // decoder is done the view is unmapped, so the pages it touched are not
+  // held while the source bitmap is filled. Lazy decoders read data instead.
+  UniqueMappedView decoderView;
+  if (file && file->data() == data && file->size() == size) decoderView = file->MapAnotherView();
+  const auto* streamBytes = decoderView ? static_cast<const std::uint8_t*>(decoderView.get()) : data;
+  ComPtr<ByteStream> stream = ByteStream::Create(streamBytes, size);
+  if (!stream) return false;
 
   Gdiplus::GpImage* image = nullptr;
   UINT width = 0, height = 0;
@@ -167,7 +162,8 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
     GdipGetImageHeight(image, &height);
   });
   UniqueGpImage imageOwner(image);
-  stream.reset();
+  stream->Repoint(data);
+  decoderView.reset();
   // A 0 x 0 result is an undecodable file, not an empty picture.
   if (!survived || !imageOwner || width == 0 || height == 0) return false;
   if (!FitsBitmapLimit(width, height)) return false;
@@ -191,16 +187,18 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
     }
   });
   if (result.frameCount > 1) {
+    // Frames are decoded again from the stream later, after data is gone.
+    if (!stream->KeepOwnCopy()) return false;
     result.image = std::move(imageOwner);
-    result.fileCopy = std::move(copy);
+    stream->QueryInterface(IID_IStream, result.stream.put_void());
   } else {
     // A still picture lives on in the source bitmap alone: GDI+'s decoded
     // pixels and the file copy would only double the memory it holds.
     result.renderTarget.reset();
     imageOwner.reset();
-    copy.reset();
+    stream.reset();
   }
-  picture.fileCopy = std::move(result.fileCopy);
+  picture.stream = std::move(result.stream);
   picture.sourceBitmap = std::move(result.sourceBitmap);
   picture.pixels = result.pixels;
   picture.renderTarget = std::move(result.renderTarget);
