@@ -327,6 +327,13 @@ TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {
   ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
   // The file's view is unmapped once a load ends: the image must not read it.
   std::fill(gif.begin(), gif.end(), '\xCC');
+  // Whatever GDI+ reads again comes from the picture's own copy.
+  LARGE_INTEGER start{};
+  ASSERT_EQ(animated.stream->Seek(start, STREAM_SEEK_SET, nullptr), S_OK);
+  char header[6] = {};
+  ULONG read = 0;
+  ASSERT_EQ(animated.stream->Read(header, sizeof header, &read), S_OK);
+  EXPECT_EQ(std::string(header, read), "GIF89a");
   GUID dimension = Gdiplus::FrameDimensionTime;
   ASSERT_EQ(Gdiplus::DllExports::GdipImageSelectActiveFrame(animated.image.get(), &dimension, 1), Gdiplus::Ok);
   UniqueBitmap frame;
