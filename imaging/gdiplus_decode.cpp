@@ -3,10 +3,11 @@
 #include <cstring>
 #include <vector>
 
+#include "imaging/byte_stream.h"
 #include "imaging/dib.h"
 #include "imaging/exif.h"
 #include "imaging/foreign_call_guard.h"
-#include "imaging/webp_decode.h"
+#include "imaging/pixel_convert.h"
 
 namespace tv {
 
@@ -66,10 +67,30 @@ bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_
 
 namespace {
 
-// Raster pictures: GDI+ converts its decoded pixels once, straight into the
-// source bitmap (no drawing pipeline, no temporary buffer); alpha is then
-// flattened in place. False when the image is not a raster bitmap or GDI+
-// refuses, so the caller can draw it instead.
+// How the rows of a decoded format become source-bitmap rows without GDI+
+// converting them first; null for formats GDI+ must convert.
+using RowCopy = void (*)(const void* source, void* target, std::size_t pixelCount, std::uint32_t fillArgb);
+
+RowCopy DirectRowCopy(Gdiplus::PixelFormat format) {
+  switch (format) {
+    case PixelFormat32bppARGB:
+      return CopyFlattened;
+    case PixelFormat32bppRGB:
+      return [](const void* source, void* target, std::size_t count, std::uint32_t) { CopyOpaque(source, target, count); };
+    case PixelFormat24bppRGB:
+      return [](const void* source, void* target, std::size_t count, std::uint32_t) {
+        ExpandBgrOpaque(source, target, count);
+      };
+    default:
+      return nullptr;
+  }
+}
+
+// Raster pictures: the decoded pixels are read once, straight into the source
+// bitmap (no drawing pipeline, no temporary buffer). Common formats are read
+// in place and converted, flattened, in the same pass; others are converted
+// by GDI+ into the bitmap and flattened afterwards. False when the image is
+// not a raster bitmap or GDI+ refuses, so the caller can draw it instead.
 bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
                        void** pixels) {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
@@ -83,11 +104,23 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
   void* bits = nullptr;
   UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
   if (!dib) return false;
+  const RowCopy rowCopy = DirectRowCopy(format);
+  const std::size_t rowPixels = static_cast<std::size_t>(width);
   Gdiplus::Status status = Gdiplus::GenericError;
   const bool survived = RunGuarded([&] {
     auto* source = static_cast<Gdiplus::GpBitmap*>(image);
     Gdiplus::GpRect all(0, 0, width, height);
     Gdiplus::BitmapData data{};
+    if (rowCopy) {
+      status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead, format, &data);
+      if (status != Gdiplus::Ok) return;
+      auto* target = static_cast<std::uint8_t*>(bits);
+      const auto* row = static_cast<const std::uint8_t*>(data.Scan0);
+      for (int y = 0; y < height; ++y, row += data.Stride, target += rowPixels * 4)
+        rowCopy(row, target, rowPixels, fillArgb);
+      status = GdipBitmapUnlockBits(source, &data);
+      return;
+    }
     data.Width = static_cast<UINT>(width);
     data.Height = static_cast<UINT>(height);
     data.Stride = width * 4;
@@ -98,8 +131,9 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
     if (status == Gdiplus::Ok) status = GdipBitmapUnlockBits(source, &data);
   });
   if (!survived || status != Gdiplus::Ok) return false;
-  if (format & PixelFormatAlpha)
-    FlattenOntoFill(bits, static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fillArgb);
+  // Formats without alpha came out of GDI+ opaque already.
+  if (!rowCopy && (format & (PixelFormatAlpha | PixelFormatPAlpha)))
+    FlattenOntoFill(bits, rowPixels * static_cast<std::size_t>(height), fillArgb);
   bitmap = std::move(dib);
   *pixels = bits;
   return true;
@@ -110,20 +144,14 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
                        const MappedFile* file) {
   if (!data || size == 0) return false;
-  UniqueGlobal copy(::GlobalAlloc(GMEM_MOVEABLE, size));
-  if (!copy) return false;
-  {
-    GlobalLock lock(copy.get());
-    if (!lock.get()) return false;
-    if (file && file->data() == data && file->size() == size) {
-      if (!file->ReadAll(lock.get())) return false;
-    } else {
-      std::memcpy(lock.get(), data, size);
-    }
-  }
-  // The stream leaves the block alone when released: the picture keeps it.
-  ComPtr<IStream> stream;
-  if (FAILED(::CreateStreamOnHGlobal(copy.get(), FALSE, stream.put()))) return false;
+  // GDI+ reads the file through a view of its own where it can: once the
+  // decoder is done the view is unmapped, so the pages it touched are not
+  // held while the source bitmap is filled. Lazy decoders read data instead.
+  UniqueMappedView decoderView;
+  if (file && file->data() == data && file->size() == size) decoderView = file->MapAnotherView();
+  const auto* streamBytes = decoderView ? static_cast<const std::uint8_t*>(decoderView.get()) : data;
+  ComPtr<ByteStream> stream = ByteStream::Create(streamBytes, size);
+  if (!stream) return false;
 
   Gdiplus::GpImage* image = nullptr;
   UINT width = 0, height = 0;
@@ -134,7 +162,8 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
     GdipGetImageHeight(image, &height);
   });
   UniqueGpImage imageOwner(image);
-  stream.reset();
+  stream->Repoint(data);
+  decoderView.reset();
   // A 0 x 0 result is an undecodable file, not an empty picture.
   if (!survived || !imageOwner || width == 0 || height == 0) return false;
   if (!FitsBitmapLimit(width, height)) return false;
@@ -158,16 +187,18 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
     }
   });
   if (result.frameCount > 1) {
+    // Frames are decoded again from the stream later, after data is gone.
+    if (!stream->KeepOwnCopy()) return false;
     result.image = std::move(imageOwner);
-    result.fileCopy = std::move(copy);
+    stream->QueryInterface(IID_IStream, result.stream.put_void());
   } else {
     // A still picture lives on in the source bitmap alone: GDI+'s decoded
     // pixels and the file copy would only double the memory it holds.
     result.renderTarget.reset();
     imageOwner.reset();
-    copy.reset();
+    stream.reset();
   }
-  picture.fileCopy = std::move(result.fileCopy);
+  picture.stream = std::move(result.stream);
   picture.sourceBitmap = std::move(result.sourceBitmap);
   picture.pixels = result.pixels;
   picture.renderTarget = std::move(result.renderTarget);

@@ -16,7 +16,7 @@ namespace tv {
 // Everything one GDI+ picture holds while it is shown. Members are declared
 // so that the GDI+ objects go before the memory they read.
 struct GdiplusPicture {
-  UniqueGlobal fileCopy;        // GDI+ reads it again to select frames; empty for stills
+  ComPtr<IStream> stream;       // GDI+ reads it again to select frames; empty for stills
   UniqueBitmap sourceBitmap;    // the pixels below belong to it
   void* pixels = nullptr;
   UniqueGpImage renderTarget;   // GDI+ bitmap drawing into sourceBitmap's pixels
@@ -31,7 +31,7 @@ struct GdiplusPicture {
     renderTarget.reset();
     pixels = nullptr;
     sourceBitmap.reset();
-    fileCopy.reset();
+    stream.reset();
     width = height = exifRotation = 0;
     frameCount = 1;
   }
@@ -39,9 +39,10 @@ struct GdiplusPicture {
 
 // `picture` must be empty (see Reset). False when the bytes do not decode to a picture of at least 1 x 1, an
 // allocation fails, or GDI+ faults. GDI+ must be started. When `file` is
-// given it holds the same bytes as `data` and GDI+'s copy is read from it.
-// Only pictures with several frames keep the GDI+ image and the file copy;
-// for all others they are freed as soon as the source bitmap is filled.
+// given it holds the same bytes as `data`, which must stay valid until the
+// call returns. Only pictures with several frames keep the GDI+ image and a
+// copy of the bytes; for all others they are freed once the source bitmap is
+// filled.
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
                        const MappedFile* file = nullptr);
 

@@ -24,6 +24,11 @@ bool MappedFile::Open(const std::wstring& path) {
   return true;
 }
 
+UniqueMappedView MappedFile::MapAnotherView() const {
+  if (!mapping_) return {};
+  return UniqueMappedView(::MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, 0));
+}
+
 bool MappedFile::ReadAll(void* buffer) const {
   if (!file_ || !buffer) return false;
   auto* out = static_cast<std::uint8_t*>(buffer);

@@ -28,6 +28,11 @@ class MappedFile {
   // does not keep the file in memory twice. False on a short or failed read.
   bool ReadAll(void* buffer) const;
 
+  // A further read-only view of the whole file, so a reader's touched pages
+  // can be given back (by unmapping it) while data() stays valid. Empty on
+  // failure.
+  UniqueMappedView MapAnotherView() const;
+
   const std::uint8_t* data() const { return static_cast<const std::uint8_t*>(view_.get()); }
   std::size_t size() const { return size_; }
 

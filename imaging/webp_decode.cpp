@@ -7,6 +7,7 @@
 
 #include "imaging/dib.h"
 #include "imaging/foreign_call_guard.h"
+#include "imaging/pixel_convert.h"
 
 namespace tv {
 
@@ -41,20 +42,6 @@ bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int
   width = w;
   height = h;
   return true;
-}
-
-void FlattenOntoFill(void* pixels, std::size_t pixelCount, std::uint32_t fillArgb) {
-  const unsigned fillB = fillArgb & 0xFF, fillG = (fillArgb >> 8) & 0xFF, fillR = (fillArgb >> 16) & 0xFF;
-  auto* p = static_cast<std::uint8_t*>(pixels);
-  for (std::size_t i = 0; i < pixelCount; ++i, p += 4) {
-    const unsigned a = p[3];
-    if (a == 255) continue;
-    const unsigned back = 255 - a;
-    p[0] = static_cast<std::uint8_t>((p[0] * a + fillB * back + 127) / 255);
-    p[1] = static_cast<std::uint8_t>((p[1] * a + fillG * back + 127) / 255);
-    p[2] = static_cast<std::uint8_t>((p[2] * a + fillR * back + 127) / 255);
-    p[3] = 255;
-  }
 }
 
 namespace {

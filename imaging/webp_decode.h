@@ -54,7 +54,4 @@ constexpr std::uint64_t kPreRenderLimitBits = 100000000;
 bool DecodeWebp(const std::uint8_t* data, std::size_t size, int canvasWidth, int canvasHeight, std::uint32_t fillArgb,
                 WebpPicture& picture, std::uint64_t preRenderLimitBits = kPreRenderLimitBits);
 
-// Replaces alpha by blending each pixel over the opaque fill colour.
-void FlattenOntoFill(void* pixels, std::size_t pixelCount, std::uint32_t fillArgb);
-
 }  // namespace tv

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "imaging/gdiplus_decode.h"
 #include "tests/imaging/loader_fixture.h"
 #include "tests/support/test_files.h"
@@ -303,7 +305,7 @@ TEST_F(LoaderTest, StillPictureKeepsOnlyItsSourceBitmapButAnimatedGifKeepsTheDec
   ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(png.data()), png.size(), 0, still));
   EXPECT_TRUE(still.sourceBitmap);
   EXPECT_FALSE(still.image);
-  EXPECT_FALSE(still.fileCopy);
+  EXPECT_FALSE(still.stream);
   EXPECT_EQ(static_cast<const std::uint32_t*>(still.pixels)[0] & 0xFFFFFFu, Q(0, 0) & 0xFFFFFFu);
 
   std::vector<tvtest::GifFrame> frames(2);
@@ -313,6 +315,32 @@ TEST_F(LoaderTest, StillPictureKeepsOnlyItsSourceBitmapButAnimatedGifKeepsTheDec
   ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
   EXPECT_EQ(animated.frameCount, 2u);
   EXPECT_TRUE(animated.image);  // the frames are selected from it later
-  EXPECT_TRUE(animated.fileCopy);
+  EXPECT_TRUE(animated.stream);
+  animated.Reset();
+}
+
+TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {
+  std::vector<tvtest::GifFrame> frames(2);
+  for (int i = 0; i < 2; ++i) frames[i].indices.assign(16 * 16, static_cast<std::uint8_t>(i));
+  std::string gif = tvtest::MakeGif(16, 16, {0xFF0000, 0x00FF00}, frames, true, 0);
+  GdiplusPicture animated;
+  ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
+  // The file's view is unmapped once a load ends: the image must not read it.
+  std::fill(gif.begin(), gif.end(), '\xCC');
+  // Whatever GDI+ reads again comes from the picture's own copy.
+  LARGE_INTEGER start{};
+  ASSERT_EQ(animated.stream->Seek(start, STREAM_SEEK_SET, nullptr), S_OK);
+  char header[6] = {};
+  ULONG read = 0;
+  ASSERT_EQ(animated.stream->Read(header, sizeof header, &read), S_OK);
+  EXPECT_EQ(std::string(header, read), "GIF89a");
+  GUID dimension = Gdiplus::FrameDimensionTime;
+  ASSERT_EQ(Gdiplus::DllExports::GdipImageSelectActiveFrame(animated.image.get(), &dimension, 1), Gdiplus::Ok);
+  UniqueBitmap frame;
+  void* pixels = nullptr;
+  UniqueGpImage target;
+  ASSERT_TRUE(RenderToBitmap(animated.image.get(), 16, 16, 0, frame, &pixels, target));
+  EXPECT_EQ(static_cast<const std::uint32_t*>(pixels)[5 * 16 + 5] & 0xFFFFFFu, 0x00FF00u);
+  target.reset();
   animated.Reset();
 }

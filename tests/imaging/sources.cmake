@@ -1,6 +1,6 @@
 list(APPEND PURE_TESTS
   tests/imaging/stored_zip_test.cpp tests/imaging/gif_blocks_test.cpp tests/imaging/exif_test.cpp
-  tests/imaging/information_text_test.cpp)
+  tests/imaging/information_text_test.cpp tests/imaging/pixel_convert_test.cpp)
 list(APPEND FUZZ_TARGETS
   fuzz_stored_zip:tests/imaging/fuzz_stored_zip.cpp
   fuzz_gif_blocks:tests/imaging/fuzz_gif_blocks.cpp
