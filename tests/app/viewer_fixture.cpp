@@ -24,6 +24,12 @@ std::wstring ViewerTest::WritePicture(const std::wstring& name, std::uint32_t ar
   return path;
 }
 
+void ViewerTest::WriteRedGreenBlue() {
+  WritePicture(L"a.png", 0xFFFF0000);
+  WritePicture(L"b.png", 0xFF00FF00);
+  WritePicture(L"c.png", 0xFF0000FF);
+}
+
 void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMessageBoxes) {
   if (form_ && form_->Window()) CloseWindow();
   form_.reset();

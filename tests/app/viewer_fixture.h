@@ -22,6 +22,8 @@ class ViewerTest : public ::testing::Test {
 
   // A flat-coloured PNG of the given size; returns its path.
   std::wstring WritePicture(const std::wstring& name, std::uint32_t argb, int width = 64, int height = 48);
+  // a.png red, b.png green, c.png blue.
+  void WriteRedGreenBlue();
   // Starts a window (closing any earlier one) with these arguments.
   void Start(const std::vector<std::wstring>& arguments, bool showMessageBoxes = false);
   // Presses a key (with modifiers held) on the window or the list box.

@@ -25,9 +25,7 @@ std::uint32_t ScreenPixel(int x, int y) {
 }
 
 TEST_F(ViewerTest, SpaceAndShiftSpaceStepThroughTheFolderAndWrap) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   EXPECT_EQ(Shown(), L"a.png");
   Press(VK_SPACE);
@@ -107,9 +105,7 @@ TEST_F(ViewerTest, SteppingEntersAStoredZipAndLeavesItAtEitherEnd) {
 }
 
 TEST_F(ViewerTest, EnterShowsTheListAndEnterInTheListShowsTheSelectedPicture) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   Press(VK_RETURN);
   ASSERT_TRUE(form_->ShowingList());
@@ -137,9 +133,7 @@ TEST_F(ViewerTest, EnterOnAnEmptyListDoesNothingHarmful) {
 }
 
 TEST_F(ViewerTest, SlideShowStepsByItselfAndStopsOnTheCommand) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   Command(IDM_INTERVAL_1S);
   Command(IDM_SLIDE_SHOW);
@@ -163,9 +157,7 @@ TEST_F(ViewerTest, SlideTimerFollowsTheSettingAfterOpeningNothing) {
 }
 
 TEST_F(ViewerTest, EscClosesSavesAndTheNextStartShowsTheSamePicture) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   Command(IDM_KEEP_PREVIOUS_FILES);
   Press(VK_SPACE);
@@ -188,9 +180,7 @@ TEST_F(ViewerTest, EndOfSessionSavesTheSettings) {
 }
 
 TEST_F(ViewerTest, StepRequestsFromOtherWindowsMoveTheView) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   ::SendMessageW(form_->Window(), WM_USER, static_cast<WPARAM>(-1), 0);
   EXPECT_EQ(Shown(), L"c.png");
@@ -399,9 +389,7 @@ namespace {
 // whose index no longer matches (edited, or a list changed elsewhere) still
 // brings back the picture that was on display.
 TEST_F(ViewerTest, RestartFindsThePictureByNameWhenTheIndexIsStale) {
-  WritePicture(L"a.png", kRed);
-  WritePicture(L"b.png", kGreen);
-  WritePicture(L"c.png", kBlue);
+  WriteRedGreenBlue();
   Start({pictures_});
   Command(IDM_KEEP_PREVIOUS_FILES);
   Press(VK_SPACE);

@@ -52,16 +52,22 @@ void PaintRightHalfBlue(Canvas& picture) {
   picture.Deselect();
 }
 
-TEST(DrawScene, StretchesThePictureInsideItsBorderAndFillsTheRestInFullScreen) {
-  Canvas picture(40, 30, kRed);
-  PaintRightHalfBlue(picture);
-  Canvas window(200, 100, kGrey);
+// The 40 x 30 test picture placed at `place` in a window of width x height.
+PaintScene PictureScene(const Canvas& picture, const Rect& place, int width, int height) {
   PaintScene scene;
   scene.bitmap = picture.bitmap();
   scene.bitmapWidth = 40;
   scene.bitmapHeight = 30;
-  scene.picture = BoxRect(60, 20, 80, 60);
-  scene.clip = scene.window = Rect{0, 0, 200, 100};
+  scene.picture = place;
+  scene.clip = scene.window = Rect{0, 0, width, height};
+  return scene;
+}
+
+TEST(DrawScene, StretchesThePictureInsideItsBorderAndFillsTheRestInFullScreen) {
+  Canvas picture(40, 30, kRed);
+  PaintRightHalfBlue(picture);
+  Canvas window(200, 100, kGrey);
+  PaintScene scene = PictureScene(picture, BoxRect(60, 20, 80, 60), 200, 100);
   scene.fullScreen = true;
   scene.frameWidth = 3;
   scene.frameColor = 0xFF000000 | kGreen;
@@ -82,12 +88,7 @@ TEST(DrawScene, WindowedSceneLeavesTheOutsideAloneAndDrawsNoBorderAtWidthZero) {
   Canvas picture(40, 30, kRed);
   PaintRightHalfBlue(picture);
   Canvas window(100, 80, kGrey);
-  PaintScene scene;
-  scene.bitmap = picture.bitmap();
-  scene.bitmapWidth = 40;
-  scene.bitmapHeight = 30;
-  scene.picture = BoxRect(10, 10, 40, 30);
-  scene.clip = scene.window = Rect{0, 0, 100, 80};
+  PaintScene scene = PictureScene(picture, BoxRect(10, 10, 40, 30), 100, 80);
   DrawScene(window.dc(), scene);
   EXPECT_EQ(window.At(10, 10), kRed);
   EXPECT_EQ(window.At(49, 39), kBlue);
@@ -117,12 +118,7 @@ TEST(DrawScene, SlideShowMarkHangsFromTheCornerOnlyOnLargeEnoughPictures) {
   Canvas picture(40, 30, kRed);
   PaintRightHalfBlue(picture);
   Canvas window(100, 100, kGrey);
-  PaintScene scene;
-  scene.bitmap = picture.bitmap();
-  scene.bitmapWidth = 40;
-  scene.bitmapHeight = 30;
-  scene.picture = BoxRect(0, 0, 80, 60);
-  scene.clip = scene.window = Rect{0, 0, 100, 100};
+  PaintScene scene = PictureScene(picture, BoxRect(0, 0, 80, 60), 100, 100);
   scene.fillColor = 0xFF000000;
   scene.contrastColor = 0xFF000000 | kGreen;
   scene.showSlideShowMark = true;
@@ -146,12 +142,7 @@ TEST(DrawScene, PictureScaledToNothingDrawsNothing) {
   Canvas picture(40, 30, kRed);
   PaintRightHalfBlue(picture);
   Canvas window(50, 50, kGrey);
-  PaintScene scene;
-  scene.bitmap = picture.bitmap();
-  scene.bitmapWidth = 40;
-  scene.bitmapHeight = 30;
-  scene.picture = BoxRect(10, 10, 0, 30);
-  scene.clip = scene.window = Rect{0, 0, 50, 50};
+  PaintScene scene = PictureScene(picture, BoxRect(10, 10, 0, 30), 50, 50);
   DrawScene(window.dc(), scene);
   EXPECT_EQ(window.At(10, 10), kGrey);
 }
