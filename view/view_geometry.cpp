@@ -206,6 +206,34 @@ void ViewGeometry::LayoutPicture() {
   }
 }
 
+namespace {
+
+enum class AxisKeep { None, Inside, Cover };
+
+std::int32_t Keep(std::int32_t at, std::int32_t size, std::int32_t start, std::int32_t end, AxisKeep keep) {
+  if (keep == AxisKeep::Inside) {
+    if (at < start) at = start;
+    if (at + size > end) at = end - size;
+  } else if (keep == AxisKeep::Cover) {
+    if (at > start) at = start;
+    if (at + size < end) at = end - size;
+  }
+  return at;
+}
+
+// Where a side of `size` starts along one axis of the work area [start, end)
+// in position mode `mode`: centred on the remembered centre (mode 0), centred
+// in the area (mode 1), or against the start or end edge. `keepCentred` and
+// `keepAreaCentred` say how modes 0 and 1 are held to the area.
+std::int32_t PlaceOnAxis(int mode, bool towardStart, std::int32_t centre, std::int32_t size, std::int32_t start,
+                         std::int32_t end, AxisKeep keepCentred, AxisKeep keepAreaCentred) {
+  if (mode == 0) return Keep(centre - size / 2, size, start, end, keepCentred);
+  if (mode == 1) return Keep((start + end) / 2 - size / 2, size, start, end, keepAreaCentred);
+  return towardStart ? start : end - size;
+}
+
+}  // namespace
+
 void ViewGeometry::SetDisplaySize(std::int32_t width, std::int32_t height, bool fromLayout) {
   const std::int32_t w = std::clamp(width, 0, kMaxDisplaySide);
   const std::int32_t h = std::clamp(height, 0, kMaxDisplaySide);
@@ -220,57 +248,23 @@ void ViewGeometry::SetDisplaySize(std::int32_t width, std::int32_t height, bool 
     // The picture lies inside the work area: the free side is kept inside.
     if (fitState_ == 1) {
       top = wa.top;
-      if (mode == 0) {
-        left = opt_.CenterX - w / 2;
-        if (left < wa.left) left = wa.left;
-        if (left + w > wa.Right()) left = wa.Right() - w;
-      } else if (mode == 1) {
-        left = (wa.left + wa.Right()) / 2 - w / 2;
-      } else if (mode == 2 || mode == 4) {
-        left = wa.left;
-      } else {
-        left = wa.Right() - w;
-      }
+      left = PlaceOnAxis(mode, mode == 2 || mode == 4, opt_.CenterX, w, wa.left, wa.Right(), AxisKeep::Inside,
+                         AxisKeep::None);
     } else if (fitState_ == 2) {
       left = wa.left;
-      if (mode == 0) {
-        top = opt_.CenterY - h / 2;
-        if (top < wa.top) top = wa.top;
-        if (top + h > wa.Bottom()) top = wa.Bottom() - h;
-      } else if (mode == 1) {
-        top = (wa.top + wa.Bottom()) / 2 - h / 2;
-      } else if (mode == 2 || mode == 3) {
-        top = wa.top;
-      } else {
-        top = wa.Bottom() - h;
-      }
+      top = PlaceOnAxis(mode, mode == 2 || mode == 3, opt_.CenterY, h, wa.top, wa.Bottom(), AxisKeep::Inside,
+                        AxisKeep::None);
     }
   } else if (opt_.UseWholeScreen) {
     // The picture covers the work area: no gap may open at either edge.
     if (fitState_ == 1) {
       top = wa.top;
-      if (mode == 0 || mode == 1) {
-        left = mode == 0 ? opt_.CenterX - w / 2 : (wa.left + wa.Right()) / 2 - w / 2;
-        if (left > wa.left) left = wa.left;
-        if (left + w < wa.Right()) left = wa.Right() - w;
-      } else if (mode == 2 || mode == 4) {
-        left = wa.left;
-      } else {
-        left = wa.Right() - w;
-      }
+      left = PlaceOnAxis(mode, mode == 2 || mode == 4, opt_.CenterX, w, wa.left, wa.Right(), AxisKeep::Cover,
+                         AxisKeep::Cover);
     } else if (fitState_ == 2) {
       left = wa.left;
-      if (mode == 0) {
-        top = opt_.CenterY - h / 2;
-        if (top > wa.top) top = wa.top;
-        if (top + h < wa.Bottom()) top = wa.Bottom() - h;
-      } else if (mode == 1) {
-        top = (wa.top + wa.Bottom()) / 2 - h / 2;
-      } else if (mode == 2 || mode == 3) {
-        top = wa.top;
-      } else {
-        top = wa.Bottom() - h;
-      }
+      top = PlaceOnAxis(mode, mode == 2 || mode == 3, opt_.CenterY, h, wa.top, wa.Bottom(), AxisKeep::Cover,
+                        AxisKeep::None);
     }
   } else {
     if (fromLayout && !opt_.FixSizeRatio && !restoringPrevious_) {
