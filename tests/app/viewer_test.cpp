@@ -423,3 +423,37 @@ TEST_F(ViewerTest, TransparencyCommandsSetTheWindowsAlpha) {
 
 }  // namespace
 }  // namespace tvtest
+
+namespace tvtest {
+namespace {
+
+struct StepScript {
+  HWND viewer = nullptr;
+  bool sent = false;
+};
+StepScript stepScript;
+
+// Inside the information box: a sibling asks for a step, then the box closes.
+void CALLBACK StepUnderModalBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND box = ::FindWindowW(L"#32770", nullptr);
+  if (!box) return;
+  ::SendMessageW(stepScript.viewer, WM_USER, 1, 0);
+  stepScript.sent = true;
+  ::KillTimer(nullptr, timer);
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(ViewerTest, StepRequestsAreIgnoredWhileADialogIsOpen) {
+  WriteRedGreenBlue();
+  Start({pictures_}, true);
+  stepScript = {form_->Window(), false};
+  ::SetTimer(nullptr, 0, 100, &StepUnderModalBox);
+  Press('I');
+  ASSERT_TRUE(stepScript.sent);
+  EXPECT_EQ(Shown(), L"a.png");
+  ::SendMessageW(form_->Window(), WM_USER, 1, 0);
+  EXPECT_EQ(Shown(), L"b.png") << "after the dialog steps are taken again";
+}
+
+}  // namespace
+}  // namespace tvtest
