@@ -22,6 +22,7 @@ class FolderEnumeration {
   bool Opened() const { return static_cast<bool>(folder_); }
   // The folder after following links: volume serial and file index, else
   // its final path, else "text:" + the folder as given (see FolderIdentity).
+  // Costs a query of the volume, far more than listing a small folder.
   std::wstring Identity() const;
 
   // False when the folder could not be opened or holds no further item.
@@ -29,6 +30,12 @@ class FolderEnumeration {
   // Only after Next returned true.
   std::wstring_view Name() const;
   bool IsFolder() const { return (item_->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  // A junction, symbolic link or mount point: it may lead anywhere, even
+  // back up the tree.
+  bool IsReparsePoint() const { return (item_->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0; }
+  // The item's file index on the folder's volume; 0 when the file system
+  // keeps none.
+  std::uint64_t FileId() const { return static_cast<std::uint64_t>(item_->FileId.QuadPart); }
   std::uint64_t CreationFileTime() const { return static_cast<std::uint64_t>(item_->CreationTime.QuadPart); }
   std::uint32_t SizeLow() const { return static_cast<std::uint32_t>(item_->EndOfFile.QuadPart); }
   // folder + "\" + name, without doubling a separator the folder ends with.

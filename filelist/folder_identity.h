@@ -4,6 +4,7 @@
 // another case) is recognised. Windows only.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace tv {
@@ -15,5 +16,12 @@ std::wstring FolderIdentity(const std::wstring& folder);
 // The same for a folder already open (links followed); folder is the text
 // that reached it, the last resort when the handle names nothing better.
 std::wstring FolderIdentityOfHandle(HANDLE handle, const std::wstring& folder);
+
+// The identity of a plain subfolder (no reparse point) from what listing its
+// parent reported: it lies on the parent's volume, so the parent's volume
+// serial and the listed file index name it as FolderIdentity would, without
+// opening it. Empty when the parent's identity holds no volume serial or the
+// file system reports no index; the caller then asks FolderIdentity.
+std::wstring SubfolderIdentity(const std::wstring& parentIdentity, std::uint64_t listedFileId);
 
 }  // namespace tv

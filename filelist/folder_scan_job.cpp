@@ -110,16 +110,31 @@ void FolderScanJob::AddFile(ImageEntry entry) {
   }
 }
 
-void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
+namespace {
+
+struct Subfolder {
+  std::wstring path;
+  // Empty when only opening the folder can tell it.
+  std::wstring identity;
+};
+
+}  // namespace
+
+void ScanFolder(FolderScanJob& job, const std::wstring& folder, const std::wstring& knownIdentity) {
   if (job.StopRequested()) return;
-  // The listing's own handle names the folder by what it is, not how it was
-  // reached: a shortcut or junction back to an ancestor would otherwise
-  // recurse without end.
+  // Folders are told apart by what they are, not how they were reached: a
+  // shortcut or junction back to an ancestor would otherwise recurse without
+  // end. Asking a folder its identity costs a volume query, so a plain
+  // subfolder takes it from its parent's listing instead; only the start
+  // folder and folders reached through a shortcut or reparse point are asked.
+  // Every loop passes through one of those, so even an identity the listing
+  // got wrong could cost one extra round, never an endless one.
   FolderEnumeration items(folder);
-  if (!job.visitedFolders_.insert(items.Identity()).second) return;
+  const std::wstring identity = knownIdentity.empty() ? items.Identity() : knownIdentity;
+  if (!job.visitedFolders_.insert(identity).second) return;
   if (job.EscapePressed()) return;
 
-  std::vector<std::wstring> subfolders;
+  std::vector<Subfolder> subfolders;
   while (items.Next()) {
     if (job.StopRequested() || job.EscapePressed()) break;
     if (!items.IsFolder()) {
@@ -127,7 +142,7 @@ void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
       if (items.Name().ends_with(L".lnk")) {
         std::wstring target = ResolveShortcut(ExtendedLengthPath(items.ItemPath()));
         if (IsExistingFolder(target)) {
-          subfolders.push_back(std::move(target));
+          subfolders.push_back({std::move(target), {}});
         } else if (job.IsNewFile(target, false)) {
           job.AddFile(EntryForFile(target));
         }
@@ -136,14 +151,15 @@ void ScanFolder(FolderScanJob& job, const std::wstring& folder) {
       std::wstring path = items.ItemPath();
       if (job.IsNewFile(path, true)) job.AddFile(EntryForFile(std::move(path), items.CreationFileTime(), items.SizeLow()));
     } else if (job.recurse_) {
-      subfolders.push_back(items.ItemPath());
+      subfolders.push_back(
+          {items.ItemPath(), items.IsReparsePoint() ? std::wstring() : SubfolderIdentity(identity, items.FileId())});
     }
   }
 
   if (!job.recurse_) return;
   for (const auto& subfolder : subfolders) {
     if (job.StopRequested() || job.EscapePressed()) return;
-    ScanFolder(job, subfolder);
+    ScanFolder(job, subfolder.path, subfolder.identity);
   }
 }
 

@@ -52,7 +52,7 @@ class FolderScanJob {
   void SetPollEscapeKey(bool poll) { pollEscape_ = poll; }
 
  private:
-  friend void ScanFolder(FolderScanJob& job, const std::wstring& folder);
+  friend void ScanFolder(FolderScanJob& job, const std::wstring& folder, const std::wstring& knownIdentity);
   static DWORD WINAPI WorkerMain(void* job) noexcept;
   bool EscapePressed();
   // False when path was added before; listed: found by listing a folder
@@ -82,7 +82,9 @@ class FolderScanJob {
 
 // Collects the files of folder (and, when the job recurses, of its
 // subfolders and of folders reached through shortcuts) into the job's result.
-// Runs on the worker thread.
-void ScanFolder(FolderScanJob& job, const std::wstring& folder);
+// knownIdentity is the folder's identity when its parent's listing already
+// told it (see SubfolderIdentity); empty makes the scan query it. Runs on the
+// worker thread.
+void ScanFolder(FolderScanJob& job, const std::wstring& folder, const std::wstring& knownIdentity = {});
 
 }  // namespace tv

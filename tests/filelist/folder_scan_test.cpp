@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "filelist/file_entry.h"
+#include "filelist/folder_enumeration.h"
+#include "filelist/folder_identity.h"
 #include "filelist/folder_scan_job.h"
 #include "filelist/folder_scanner.h"
 #include "tests/filelist/list_test_helpers.h"
@@ -169,6 +171,65 @@ TEST(FolderScan, SymbolicLinkBackToAncestorTerminates) {
     GTEST_SKIP() << "this system cannot create directory links";
   const ImageList found = Scan(temp.Join(L"Top"), true);
   EXPECT_EQ(found.size(), 1u);
+}
+
+// A link back to an ancestor the scan reached by plain listing (not the
+// start folder) must be recognised at once: the loop is not entered even
+// one round, so nothing is listed twice under a longer path.
+TEST(FolderScan, LinksBackToAListedAncestorAreNotEntered) {
+  tvtest::TempFolder temp;
+  temp.MakeFolder(L"Top");
+  temp.MakeFolder(L"Top\\mid");
+  temp.MakeFolder(L"Top\\mid\\deep");
+  const std::wstring top = temp.WriteBytes(L"Top\\top.jpg", "1");
+  const std::wstring mid = temp.WriteBytes(L"Top\\mid\\mid.jpg", "2");
+  const std::wstring deep = temp.WriteBytes(L"Top\\mid\\deep\\deep.jpg", "3");
+  const bool linked = ::CreateSymbolicLinkW(temp.Join(L"Top\\mid\\deep\\loop").c_str(), temp.Join(L"Top\\mid").c_str(),
+                                            SYMBOLIC_LINK_FLAG_DIRECTORY);
+  // The shortcut names the folder in another case, so only its identity
+  // can tell it is mid again.
+  ASSERT_TRUE(CreateShortcut(temp.Join(L"TOP\\MID"), temp.Join(L"Top\\mid\\deep\\back.lnk"), L""));
+  EXPECT_EQ(Paths(Scan(temp.Join(L"Top"), true)), (std::vector<std::wstring>{top, mid, deep}))
+      << (linked ? "with a symbolic link" : "shortcut only");
+}
+
+TEST(FolderIdentity, ListedSubfolderMatchesTheOpenedFolder) {
+  tvtest::TempFolder temp;
+  temp.MakeFolder(L"root");
+  temp.MakeFolder(L"root\\one");
+  temp.MakeFolder(L"root\\two");
+  const std::wstring rootIdentity = FolderIdentity(temp.Join(L"root"));
+  ASSERT_EQ(rootIdentity.rfind(L"id:", 0), 0u) << WideToUtf8(rootIdentity);
+  std::vector<std::wstring> listed;
+  FolderEnumeration items(temp.Join(L"root"));
+  while (items.Next()) {
+    ASSERT_TRUE(items.IsFolder());
+    EXPECT_FALSE(items.IsReparsePoint());
+    const std::wstring derived = SubfolderIdentity(rootIdentity, items.FileId());
+    EXPECT_EQ(derived, FolderIdentity(items.ItemPath())) << WideToUtf8(items.ItemPath());
+    listed.push_back(derived);
+  }
+  ASSERT_EQ(listed.size(), 2u);
+  EXPECT_NE(listed[0], listed[1]);
+  EXPECT_NE(listed[0], rootIdentity);
+}
+
+TEST(FolderIdentity, SubfolderIdentityNeedsAVolumeAndAnIndex) {
+  struct Case {
+    const wchar_t* parent;
+    std::uint64_t fileId;
+    const wchar_t* expected;
+  };
+  const Case cases[] = {
+      {L"id:1A2B:FF", 0x10, L"id:1A2B:10"},
+      {L"id:1A2B:FF", 0, L""},                 // the file system keeps no index
+      {L"final:\\\\?\\C:\\x", 0x10, L""},  // the parent was named by path only
+      {L"text:C:\\x", 0x10, L""},
+  };
+  for (const auto& c : cases) {
+    const std::wstring got = SubfolderIdentity(c.parent, c.fileId);
+    EXPECT_EQ(AsciiLower(got), AsciiLower(c.expected)) << WideToUtf8(c.parent);
+  }
 }
 
 // Regression: files deeper than 260 characters are listed with their whole
