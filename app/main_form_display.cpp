@@ -101,9 +101,6 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
 
   progress_.Start(static_cast<std::int64_t>(::timeGetTime()));
   const bool inside = list_.InsideArchive();
-  // Outside an archive the loader must not hold one from before: its flag
-  // would make the next picture look like an archive.
-  if (!inside) ResetArchiveState();
   const bool decoded = inside ? image_.LoadArchiveMember(*entry) : image_.LoadFile(*entry);
   progress_.Reset();
   if (!decoded) return LoadResult::CannotShow;

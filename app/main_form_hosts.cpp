@@ -14,9 +14,10 @@ namespace tv {
 
 void MainForm::StopAnimationAndRelease() {
   // The animation thread comes with animation playback; until then there is
-  // nothing to stop before the picture goes.
+  // nothing to stop before the picture goes. The archive goes too: its flag
+  // would otherwise make the next plain picture look like an archive.
   CriticalSectionLock lock(pictureLock_);
-  image_.Release(kContentPictures);
+  image_.Release(kContentPictures | kContentArchive | kContentMember);
 }
 
 bool MainForm::ListArchiveMembers(const ImageEntry& archive, ImageList& members) {
@@ -40,10 +41,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
 
 void MainForm::RecordShownEntry() { RecordNamesOfEntryOnDisplay(); }
 
-void MainForm::ResetArchiveState() {
-  image_.Release(kContentArchive | kContentMember);
-  image_.ResetArchiveKind();
-}
+void MainForm::ResetArchiveState() { image_.Release(kContentArchive | kContentMember); }
 
 void MainForm::ReshowCurrent() { ShowEntry(list_.ShowIndex(), -1, 0, true); }
 
