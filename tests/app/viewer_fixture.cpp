@@ -74,6 +74,25 @@ void ViewerTest::Pump(int milliseconds) {
   } while (static_cast<int>(end - ::GetTickCount()) > 0);
 }
 
+namespace {
+std::function<void()> dialogAction;
+
+void CALLBACK RunInsideDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND box = ::FindWindowW(L"#32770", nullptr);
+  if (!box) return;
+  ::KillTimer(nullptr, timer);
+  if (dialogAction) dialogAction();
+  ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+}  // namespace
+
+void ViewerTest::WhileDialogOpen(UINT key, std::function<void()> whileOpen) {
+  dialogAction = std::move(whileOpen);
+  ::SetTimer(nullptr, 0, 50, &RunInsideDialog);
+  Press(key);
+  dialogAction = nullptr;
+}
+
 void ViewerTest::CloseWindow() {
   ::PostMessageW(form_->Window(), WM_CLOSE, 0, 0);
   for (int i = 0; i < 200 && form_->Window(); ++i) Pump(10);

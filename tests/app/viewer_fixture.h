@@ -3,6 +3,7 @@
 // pictures the test writes, and drives it with window messages.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +32,9 @@ class ViewerTest : public ::testing::Test {
   void Command(int id);
   // Dispatches waiting messages for about `milliseconds`.
   void Pump(int milliseconds = 0);
+  // Presses `key`, which opens a message box; runs `whileOpen` inside the
+  // box's own message loop, then dismisses the box.
+  void WhileDialogOpen(UINT key, std::function<void()> whileOpen);
   // Sends the close message and pumps until the window is gone.
   void CloseWindow();
   std::wstring Shown() const;  // path on display, relative to the folder
