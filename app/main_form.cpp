@@ -103,7 +103,6 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
     return ResolveShortcut(link);
   });
   identity_ = IdentityForName(commandLine.instanceName.value_or(kDefaultInstanceName));
-  uninstallRequested_ = commandLine.uninstall;
 
   StartInputs inputs;
   if (options_.readStartKeys) inputs.keys = StartKeysNow();
@@ -248,16 +247,6 @@ void MainForm::RunDeferredClose() {
   if (!closeRequested_ || CloseMustWait() || !window_) return;
   closeRequested_ = false;
   ::PostMessageW(window_, WM_CLOSE, 0, 0);
-}
-
-void MainForm::ShowText(unsigned textId, unsigned captionId, UINT icon) {
-  const std::wstring text = LocalizedString(textId);
-  const std::wstring caption = captionId ? LocalizedString(captionId) : std::wstring(L"Information");
-  recordedMessages_.push_back(text);
-  if (!options_.showMessageBoxes || !window_) return;
-  BeginModal();
-  ::MessageBoxW(window_, text.c_str(), caption.c_str(), icon);
-  EndModal();
 }
 
 // ---------------------------------------------------------------- closing

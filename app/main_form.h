@@ -137,7 +137,6 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void OnSlideTimer();
   void OnIdleTimer();
   void RefindAfterOpen();
-  bool AdaptWindowToPicture();
   void SyncViewFromSettingsRotation();
 
   // modal bracket and closing (main_form.cpp)
@@ -148,7 +147,6 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void RunDeferredClose();
   void RunClosingSequence();
   bool SaveSettingsNow();
-  void ShowText(unsigned textId, unsigned captionId, UINT icon);
   bool CtrlHeld() const;
 
   // painting (main_form_paint.cpp)
@@ -252,7 +250,6 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool modalOpen_ = false;
   bool closeRequested_ = false;
   bool closing_ = false;
-  bool uninstallRequested_ = false;
   UINT currentMessage_ = 0;
 };
 

@@ -122,14 +122,9 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
     entry->size = facts.size;
   }
   ++redrawHold_;
-  AdaptWindowToPicture();
+  view_.LayoutPicture();
   --redrawHold_;
   return LoadResult::Shown;
-}
-
-bool MainForm::AdaptWindowToPicture() {
-  view_.LayoutPicture();
-  return true;
 }
 
 void MainForm::SyncViewFromSettingsRotation() {

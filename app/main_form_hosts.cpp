@@ -34,7 +34,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   if (!member) return false;
   ++redrawHold_;
   const bool loaded = image_.LoadArchiveMember(*member);
-  if (loaded) AdaptWindowToPicture();
+  if (loaded) view_.LayoutPicture();
   --redrawHold_;
   return loaded;
 }

@@ -21,13 +21,12 @@ void MainForm::PaintPicture(bool paintNow) {
   const bool fullScreen = view_.Options().FullScreen;
   const int frameWidth = view_.Options().FrameWidth;
   const Rect picture = ToRect(view_.PictureRect());
-  bool throughWindowDC = PaintThroughWindowDC(fullScreen, picture, view_.DesktopRect(), paintNow, modalOpen_);
+  const bool throughWindowDC = PaintThroughWindowDC(fullScreen, picture, view_.DesktopRect(), paintNow, modalOpen_);
 
   CriticalSectionLock lock(pictureLock_);
   ++redrawHold_;
   PAINTSTRUCT paint{};
   HDC beginPaintDC = nullptr;
-  if (modalOpen_) throughWindowDC = false;
   if (!throughWindowDC) beginPaintDC = ::BeginPaint(window_, &paint);
 
   const PixelBox& work = view_.WorkArea();
