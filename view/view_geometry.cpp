@@ -133,8 +133,9 @@ void ViewGeometry::LayoutPicture() {
   const double ah = workArea_.height;
   double nw = w;
   double nh = h;
-  if (opt_.FitToScreen) {
-    if (w / aw > h / ah) {
+  // Fills the work area's width (fitState 2) or height (1); both: 3.
+  const auto fillOneSide = [&](bool widthFills) {
+    if (widthFills) {
       nw = aw;
       nh = aw / a;
       fitState_ = 2;
@@ -144,6 +145,9 @@ void ViewGeometry::LayoutPicture() {
       fitState_ = 1;
     }
     if (nw == aw && nh == ah) fitState_ = 3;
+  };
+  if (opt_.FitToScreen) {
+    fillOneSide(w / aw > h / ah);
   } else if (opt_.FixDiagonalLength && !opt_.UseWholeScreen) {
     fitState_ = 0;
     // A diagonal below the minimum box (0 from a fresh ini file) would hide
@@ -153,16 +157,7 @@ void ViewGeometry::LayoutPicture() {
     nw = k * w + 0.5;
     nh = k * h + 0.5;
   } else if (opt_.UseWholeScreen) {
-    if (h / ah > w / aw) {
-      nw = aw;
-      nh = aw / a;
-      fitState_ = 2;
-    } else {
-      nw = a * ah;
-      nh = ah;
-      fitState_ = 1;
-    }
-    if (nw == aw && nh == ah) fitState_ = 3;
+    fillOneSide(h / ah > w / aw);
   } else if (opt_.FixSizeRatio) {
     // keeps w, h and fitState
   } else {
