@@ -5,215 +5,221 @@
 #include <algorithm>
 
 #include "imaging/gdiplus_decode.h"
-#include "tests/imaging/loader_fixture.h"
+#include "imaging/gdiplus_owners.h"
+#include "imaging/loaded_image.h"
+#include "tests/imaging/picture_files.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/test_files.h"
 
 using namespace tv;
 using tvtest::EncodeWithGdiplus;
-using tvtest::LoaderTest;
-using tvtest::Near;
-using tvtest::Quadrants;
+using tvtest::MakeZip;
 
 namespace {
 
-std::uint32_t Q(int x, int y) { return Quadrants(x, y, 40, 30); }
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
-// Left half opaque red, right half fully transparent.
+std::uint32_t Q(int x, int y) { return tvtest::Quadrants(x, y, 40, 30); }
 std::uint32_t HalfTransparent(int x, int) { return x < 20 ? 0xFFFF0000u : 0x0000FF00u; }
+
+// Each channel within `tolerance` (lossy formats).
+bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance)
+      return false;
+  return true;
+}
+
+std::uint32_t Rgb(const void* bits, std::size_t index) { return static_cast<const std::uint32_t*>(bits)[index] & 0xFFFFFF; }
+
+std::string AnimatedGif(int frames, int side) {
+  std::vector<tvtest::GifFrame> list(static_cast<std::size_t>(frames));
+  for (int i = 0; i < frames; ++i) list[i].indices.assign(side * side, static_cast<std::uint8_t>(i));
+  return tvtest::MakeGif(side, side, {kRed, kGreen, kBlue}, list, true, 0);
+}
+
+std::string ExifJpeg(int orientation, bool bigEndian = false) {
+  tvtest::ExifFields fields;
+  fields.bigEndian = bigEndian;
+  fields.orientation = orientation;
+  fields.make = "Maker";
+  return tvtest::InsertJpegSegment(EncodeWithGdiplus(40, 30, Q, L"image/jpeg"), tvtest::MakeExifSegment(fields), false);
+}
 
 }  // namespace
 
-TEST_F(LoaderTest, DecodesEveryGdiplusFormatWithSizeAndPixels) {
+class LoaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(gdiplus.ok());
+    loader.SetPictureLock(&lock);
+  }
+  ImageEntry Entry(const std::wstring& name, const std::string& bytes) {
+    ImageEntry entry;
+    entry.path = folder.WriteBytes(name, bytes);
+    return entry;
+  }
+  // Every source bitmap of the loader is top-down 32-bit.
+  std::uint32_t SourcePixel(int x, int y) const {
+    DIBSECTION s{};
+    if (::GetObjectW(loader.sourceBitmap(), sizeof s, &s) != sizeof s) return 0xDEADBEEF;
+    return Rgb(static_cast<const std::uint8_t*>(s.dsBm.bmBits) + y * s.dsBm.bmWidthBytes, x);
+  }
+  std::uint32_t ScaledPixel(int x, int y) const {
+    return Rgb(loader.scaledPixels(), static_cast<std::size_t>(y) * loader.scaledAllocatedWidth() + x);
+  }
+
+  GdiplusSession gdiplus;
+  tvtest::TempFolder folder;
+  CriticalSection lock;
+  LoadedImage loader;
+};
+
+TEST_F(LoaderTest, DecodesEveryFormatWithSizeAndPixels) {
+  tvtest::GifFrame gifFrame;  // Wine's GDI+ writes no usable GIF
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) gifFrame.indices.push_back(static_cast<std::uint8_t>((y >= 15) * 2 + (x >= 20)));
   struct Case {
-    const wchar_t* mime;
     const wchar_t* name;
+    std::string bytes;
+    DecoderKind decoder;
     int tolerance;
   };
-  const Case cases[] = {{L"image/bmp", L"a.bmp", 0},
-                        {L"image/png", L"a.png", 0},
-                        {L"image/jpeg", L"a.jpg", 24},
-                        {L"image/tiff", L"a.tif", 0}};
+  const Case cases[] = {
+      {L"a.bmp", EncodeWithGdiplus(40, 30, Q, L"image/bmp"), DecoderKind::Gdiplus, 0},
+      {L"a.png", EncodeWithGdiplus(40, 30, Q, L"image/png"), DecoderKind::Gdiplus, 0},
+      {L"a.jpg", EncodeWithGdiplus(40, 30, Q, L"image/jpeg"), DecoderKind::Gdiplus, 24},
+      {L"a.tif", EncodeWithGdiplus(40, 30, Q, L"image/tiff"), DecoderKind::Gdiplus, 0},
+      {L"a.gif", tvtest::MakeGif(40, 30, {kRed, kGreen, kBlue, kWhite}, {gifFrame}, false), DecoderKind::Gdiplus, 0},
+      {L"a.webp", tvtest::EncodeWebpLossy(40, 30, Q), DecoderKind::Webp, 40},
+      {L"b.webp", tvtest::EncodeWebpLossless(40, 30, Q), DecoderKind::Webp, 0}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.mime);
-    const std::string bytes = EncodeWithGdiplus(40, 30, Q, c.mime);
-    ASSERT_FALSE(bytes.empty());
-    ImageEntry entry = Entry(c.name, bytes);
+    SCOPED_TRACE(c.name);
+    ImageEntry entry = Entry(c.name, c.bytes);
     ASSERT_TRUE(loader.LoadFile(entry));
-    EXPECT_TRUE(loader.pictureLoaded());
-    EXPECT_EQ(loader.ContentFlags(), kContentGdiplus);
-    EXPECT_EQ(loader.width(), 40);
-    EXPECT_EQ(loader.height(), 30);
+    EXPECT_EQ(loader.decoderKind(), c.decoder);
+    EXPECT_EQ(loader.animationKind(), 0);
+    EXPECT_EQ(loader.width() * 100 + loader.height(), 4030);
     EXPECT_EQ(loader.rotation(), 0);
-    EXPECT_EQ(entry.rotation, 0);  // remembered for the list
+    EXPECT_TRUE(c.decoder != DecoderKind::Gdiplus || entry.rotation == 0);  // remembered for the list
     EXPECT_EQ(loader.loaderName(), L"Internal Loader");
-    EXPECT_TRUE(Near(SourcePixel(5, 5), 0xFF0000, c.tolerance)) << std::hex << SourcePixel(5, 5);
-    EXPECT_TRUE(Near(SourcePixel(35, 5), 0x00FF00, c.tolerance)) << std::hex << SourcePixel(35, 5);
-    EXPECT_TRUE(Near(SourcePixel(5, 25), 0x0000FF, c.tolerance)) << std::hex << SourcePixel(5, 25);
-    EXPECT_TRUE(Near(SourcePixel(35, 25), 0xFFFFFF, c.tolerance)) << std::hex << SourcePixel(35, 25);
+    EXPECT_TRUE(Near(SourcePixel(5, 5), kRed, c.tolerance) && Near(SourcePixel(35, 5), kGreen, c.tolerance) &&
+                Near(SourcePixel(5, 25), kBlue, c.tolerance) && Near(SourcePixel(35, 25), kWhite, c.tolerance));
   }
 }
 
-TEST_F(LoaderTest, DecodesAStillGif) {
-  // Wine's GDI+ writes no usable GIF, so the file is built byte by byte.
-  tvtest::GifFrame frame;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) frame.indices.push_back(static_cast<std::uint8_t>((y >= 15) * 2 + (x >= 20)));
-  ImageEntry entry = Entry(L"a.gif", tvtest::MakeGif(40, 30, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}, {frame}, false));
-  ASSERT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(loader.animationKind(), 0);
-  EXPECT_EQ(loader.width(), 40);
-  EXPECT_EQ(loader.height(), 30);
-  EXPECT_EQ(SourcePixel(5, 5), 0xFF0000u);
-  EXPECT_EQ(SourcePixel(35, 5), 0x00FF00u);
-  EXPECT_EQ(SourcePixel(5, 25), 0x0000FFu);
-  EXPECT_EQ(SourcePixel(35, 25), 0xFFFFFFu);
-}
-
-TEST_F(LoaderTest, TransparentPngShowsTheFillColour) {
+TEST_F(LoaderTest, TransparentPngAndWebpShowTheFillColour) {
   loader.SetFillColor(0xFF102030);
-  ImageEntry entry = Entry(L"alpha.png", EncodeWithGdiplus(40, 30, HalfTransparent, L"image/png"));
-  ASSERT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(SourcePixel(3, 3), 0xFF0000u);
-  EXPECT_EQ(SourcePixel(30, 3), 0x102030u);
+  for (const auto& [name, bytes] : {std::pair{L"a.png", EncodeWithGdiplus(40, 30, HalfTransparent, L"image/png")},
+                                    std::pair{L"a.webp", tvtest::EncodeWebpLossless(40, 30, HalfTransparent)}}) {
+    ImageEntry entry = Entry(name, bytes);
+    ASSERT_TRUE(loader.LoadFile(entry));
+    EXPECT_EQ(SourcePixel(3, 3), kRed);
+    EXPECT_EQ(SourcePixel(30, 3), 0x102030u) << name;
+  }
 }
 
 TEST_F(LoaderTest, JpegExifOrientationGivesTheRotationInBothByteOrders) {
-  const std::string jpeg = EncodeWithGdiplus(40, 30, Q, L"image/jpeg");
-  ASSERT_FALSE(jpeg.empty());
-  struct Case {
-    int orientation, rotation;
-  };
-  const Case cases[] = {{1, 0}, {2, 0}, {3, 2}, {4, 0}, {5, 0}, {6, 1}, {7, 0}, {8, 3}};
+  const int rotations[] = {0, 0, 0, 2, 0, 0, 1, 0, 3};  // by Exif orientation 1..8
   for (bool bigEndian : {false, true})
-    for (const Case& c : cases) {
-      SCOPED_TRACE(testing::Message() << "orientation " << c.orientation << " big-endian " << bigEndian);
-      tvtest::ExifFields fields;
-      fields.bigEndian = bigEndian;
-      fields.orientation = c.orientation;
-      fields.make = "Maker";
-      const std::string file = tvtest::InsertJpegSegment(jpeg, tvtest::MakeExifSegment(fields), false);
-      ImageEntry entry = Entry(L"exif.jpg", file);
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+      SCOPED_TRACE(testing::Message() << orientation << " big-endian " << bigEndian);
+      ImageEntry entry = Entry(L"exif.jpg", ExifJpeg(orientation, bigEndian));
       ASSERT_TRUE(loader.LoadFile(entry));
-      EXPECT_EQ(loader.rotation(), c.rotation);
-      EXPECT_EQ(entry.rotation, c.rotation);
+      EXPECT_EQ(loader.rotation(), rotations[orientation]);
+      EXPECT_EQ(entry.rotation, rotations[orientation]);
       EXPECT_EQ(loader.exif().maker, L"Maker");
-      const bool quarter = c.rotation % 2 == 1;
-      EXPECT_EQ(loader.rotatedWidth(), quarter ? 30 : 40);
-      EXPECT_EQ(loader.width(), 40);
+      EXPECT_EQ(loader.rotatedWidth(), rotations[orientation] % 2 ? 30 : 40);
     }
-}
-
-TEST_F(LoaderTest, RotationRuleStoredRotationAndFixedRotation) {
-  tvtest::ExifFields fields;
-  fields.orientation = 6;  // a quarter turn clockwise
-  const std::string file =
-      tvtest::InsertJpegSegment(EncodeWithGdiplus(40, 30, Q, L"image/jpeg"), tvtest::MakeExifSegment(fields), false);
-  ImageEntry entry = Entry(L"r.jpg", file);
-  entry.rotation = 2;  // the list already knows better
-  ASSERT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(loader.rotation(), 2);
-  // Fixed rotation keeps the current one, whatever the entry says.
-  loader.SetFixedRotation(true);
-  loader.SetRotation(3);
-  entry.rotation = 0;
-  ASSERT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(loader.rotation(), 3);
-  EXPECT_EQ(entry.rotation, 3);
-  // ...unless it is unset, then the picture's orientation counts.
-  loader.SetRotation(-1);
-  ASSERT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(loader.rotation(), 1);
-}
-
-TEST_F(LoaderTest, WebpStillsLossyAndLosslessWithAlpha) {
-  loader.SetFillColor(0xFF0000FF);
-  ImageEntry lossy = Entry(L"lossy.webp", tvtest::EncodeWebpLossy(40, 30, Q));
-  ASSERT_TRUE(loader.LoadFile(lossy));
-  EXPECT_EQ(loader.ContentFlags(), kContentWebp);
-  EXPECT_EQ(loader.width(), 40);
-  EXPECT_EQ(loader.height(), 30);
-  EXPECT_EQ(loader.animationKind(), 0);
-  EXPECT_TRUE(Near(SourcePixel(4, 4), 0xFF0000, 40)) << std::hex << SourcePixel(4, 4);
-  EXPECT_TRUE(Near(SourcePixel(36, 26), 0xFFFFFF, 40)) << std::hex << SourcePixel(36, 26);
-
-  ImageEntry lossless = Entry(L"alpha.webp", tvtest::EncodeWebpLossless(40, 30, HalfTransparent));
-  lossless.rotation = 3;
-  ASSERT_TRUE(loader.LoadFile(lossless));
-  EXPECT_EQ(SourcePixel(3, 3), 0xFF0000u);
-  EXPECT_EQ(SourcePixel(30, 3), 0x0000FFu);  // flattened onto the fill colour
-  EXPECT_EQ(loader.rotation(), 3);
-  EXPECT_EQ(loader.loaderName(), L"Internal Loader");
-}
-
-TEST_F(LoaderTest, WebpAfterExifJpegShowsNoExifTexts) {
-  tvtest::ExifFields fields;
-  fields.make = "Maker";
-  ImageEntry jpeg = Entry(L"e.jpg", tvtest::InsertJpegSegment(EncodeWithGdiplus(40, 30, Q, L"image/jpeg"),
-                                                               tvtest::MakeExifSegment(fields), false));
-  ASSERT_TRUE(loader.LoadFile(jpeg));
-  ASSERT_TRUE(loader.exif().hasExif);
+  // A WebP after it shows no stale Exif texts.
   ImageEntry webp = Entry(L"w.webp", tvtest::EncodeWebpLossless(8, 8, Q));
   ASSERT_TRUE(loader.LoadFile(webp));
   EXPECT_FALSE(loader.exif().hasExif);
   EXPECT_TRUE(loader.exif().maker.empty());
 }
 
-TEST_F(LoaderTest, AnimatedWebpRecordsFramesDelaysAndLoops) {
-  const auto solid = [](std::uint32_t c) { return [c](int, int) { return c; }; };
-  const std::string file = tvtest::MakeAnimatedWebp(
-      16, 12, {{solid(0xFFFF0000u), 0}, {solid(0xFF00FF00u), 250}, {solid(0xFF0000FFu), 40}}, 3);
-  ImageEntry entry = Entry(L"anim.webp", file);
+TEST_F(LoaderTest, StoredRotationAndFixedRotationWinOverExif) {
+  ImageEntry entry = Entry(L"r.jpg", ExifJpeg(6));
+  entry.rotation = 2;
   ASSERT_TRUE(loader.LoadFile(entry));
+  EXPECT_EQ(loader.rotation(), 2);
+  loader.SetFixedRotation(true);
+  loader.SetRotation(3);
+  entry.rotation = 0;
+  ASSERT_TRUE(loader.LoadFile(entry));
+  EXPECT_EQ(loader.rotation() * 10 + entry.rotation, 33);
+  loader.SetRotation(-1);  // unset: the picture's own orientation counts
+  ASSERT_TRUE(loader.LoadFile(entry));
+  EXPECT_EQ(loader.rotation(), 1);
+}
+
+TEST_F(LoaderTest, AnimatedWebpAndGifAreRecorded) {
+  const auto solid = [](std::uint32_t c) { return [c](int, int) { return c; }; };
+  ImageEntry webp = Entry(L"anim.webp", tvtest::MakeAnimatedWebp(16, 12, {{solid(0xFFFF0000u), 0},
+                                                                           {solid(0xFF00FF00u), 250},
+                                                                           {solid(0xFF0000FFu), 40}}, 3));
+  ASSERT_TRUE(loader.LoadFile(webp));
   EXPECT_EQ(loader.animationKind(), 2);
   EXPECT_EQ(loader.frameCount(), 3u);
   EXPECT_EQ(loader.loopCount(), 3u);
   EXPECT_EQ(loader.frameDelays(), (std::vector<std::uint32_t>{100, 250, 40}));  // 0 ms counts as 100
-  EXPECT_EQ(loader.width(), 16);
-  EXPECT_EQ(SourcePixel(5, 5), 0xFF0000u);  // the first frame is shown right away
-}
+  EXPECT_EQ(SourcePixel(5, 5), kRed);
 
-TEST_F(LoaderTest, AnimatedGifIsDetectedAndRecorded) {
-  std::vector<tvtest::GifFrame> frames(3);
-  for (int i = 0; i < 3; ++i) frames[i].indices.assign(32 * 32, static_cast<std::uint8_t>(i));
-  const std::string gif = tvtest::MakeGif(32, 32, {0xFF0000, 0x00FF00, 0x0000FF}, frames, true, 0);
-  ASSERT_GE(gif.size(), 1024u);
-  loader.SetInternalLoaderMask(L"");  // handled internally whatever the mask says
-  ImageEntry entry = Entry(L"anim.gif", gif);
-  ASSERT_TRUE(loader.LoadFile(entry));
+  loader.SetInternalLoaderMask(L"");  // animated GIFs are internal whatever the mask says
+  ImageEntry gif = Entry(L"anim.gif", AnimatedGif(3, 32));
+  ASSERT_TRUE(loader.LoadFile(gif));
   EXPECT_EQ(loader.decoderKind(), DecoderKind::Gdiplus);
   EXPECT_EQ(loader.animationKind(), 1);
   EXPECT_EQ(loader.frameCount(), 3u);
-  EXPECT_EQ(SourcePixel(10, 10), 0xFF0000u);
+  EXPECT_EQ(SourcePixel(10, 10), kRed);
 }
 
 TEST_F(LoaderTest, DetectionOrderAndInternalLoaderMask) {
-  // WebP is internal even with an empty mask.
   loader.SetInternalLoaderMask(L"");
   ImageEntry webp = Entry(L"x.webp", tvtest::EncodeWebpLossless(8, 8, Q));
   ASSERT_TRUE(loader.LoadFile(webp));
   EXPECT_EQ(loader.decoderKind(), DecoderKind::Webp);
-  // With "*.jpg;" a PNG goes to the plug-ins first; none takes it, GDI+ does.
-  loader.SetInternalLoaderMask(L"*.jpg;");
+  loader.SetInternalLoaderMask(L"*.jpg;");  // no plug-in takes the PNG, so GDI+ does
   ImageEntry png = Entry(L"x.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
   ASSERT_TRUE(loader.LoadFile(png));
   EXPECT_EQ(loader.decoderKind(), DecoderKind::Gdiplus);
-  // A JPEG under a strange extension is sniffed by its first bytes.
-  ImageEntry odd = Entry(L"x.dat", EncodeWithGdiplus(8, 8, Q, L"image/jpeg"));
+  ImageEntry odd = Entry(L"x.dat", EncodeWithGdiplus(9, 8, Q, L"image/jpeg"));  // sniffed by its first bytes
   EXPECT_TRUE(loader.LoadFile(odd));
-  // Text is nobody's picture, and the shown picture stays.
   ImageEntry text = Entry(L"x.txt", "just some words, not a picture");
   EXPECT_FALSE(loader.LoadFile(text));
-  EXPECT_TRUE(loader.pictureLoaded());
-  EXPECT_EQ(loader.width(), 8);
+  EXPECT_EQ(loader.width(), 9);  // the shown picture stays
 }
 
-TEST_F(LoaderTest, SizeBoundsBeforeDetection) {
-  const std::string png = EncodeWithGdiplus(2, 2, Q, L"image/png");
-  ImageEntry nine = Entry(L"nine.png", png.substr(0, 9));
-  EXPECT_FALSE(loader.LoadFile(nine));
-  ImageEntry missing;
-  missing.path = folder.Join(L"missing.png");
-  EXPECT_FALSE(loader.LoadFile(missing));
+TEST_F(LoaderTest, TransformTurnsAndScalesEveryWay) {
+  EXPECT_TRUE(loader.Transform());  // nothing loaded: nothing drawn
+  EXPECT_EQ(loader.scaledBitmap(), nullptr);
+  const auto big = [](int x, int y) { return tvtest::Quadrants(x, y, 80, 40); };
+  ImageEntry entry = Entry(L"q.bmp", EncodeWithGdiplus(80, 40, big, L"image/bmp"));
+  struct Case {
+    int rotation, targetWidth, outWidth, outHeight;
+    std::uint32_t topLeft, topRight, bottomLeft, bottomRight;
+  };
+  const Case cases[] = {{0, 0, 80, 40, kRed, kGreen, kBlue, kWhite},   {1, 0, 40, 80, kBlue, kRed, kWhite, kGreen},
+                        {2, 0, 80, 40, kWhite, kBlue, kGreen, kRed},   {3, 0, 40, 80, kGreen, kWhite, kRed, kBlue},
+                        {0, 20, 20, 10, kRed, kGreen, kBlue, kWhite},  {1, 20, 10, 20, kBlue, kRed, kWhite, kGreen},
+                        {2, 20, 20, 10, kWhite, kBlue, kGreen, kRed},  {3, 20, 10, 20, kGreen, kWhite, kRed, kBlue}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rotation << " to " << c.targetWidth);
+    entry.rotation = c.rotation;
+    ASSERT_TRUE(loader.LoadFile(entry));
+    if (c.targetWidth) loader.SetTargetSize(c.targetWidth, c.targetWidth / 2);
+    ASSERT_TRUE(loader.transformNeeded());
+    ASSERT_TRUE(loader.Transform());
+    EXPECT_FALSE(loader.transformNeeded());
+    ASSERT_EQ(loader.outputWidth() * 100 + loader.outputHeight(), c.outWidth * 100 + c.outHeight);
+    const int w = c.outWidth, h = c.outHeight, t = c.targetWidth ? 8 : 0;
+    for (int inset : {0, std::min(w, h) / 4}) {
+      EXPECT_TRUE(Near(ScaledPixel(inset, inset), c.topLeft, t));
+      EXPECT_TRUE(Near(ScaledPixel(w - 1 - inset, inset), c.topRight, t));
+      EXPECT_TRUE(Near(ScaledPixel(inset, h - 1 - inset), c.bottomLeft, t));
+      EXPECT_TRUE(Near(ScaledPixel(w - 1 - inset, h - 1 - inset), c.bottomRight, t));
+    }
+  }
 }
 
 // --- faults of the earlier design, kept mended
@@ -234,9 +240,7 @@ TEST_F(LoaderTest, FileHeldOpenByAnotherProgramLoads) {
 }
 
 TEST_F(LoaderTest, UndecodableGdiplusPictureFailsInsteadOfShowingBlack) {
-  // Right first bytes, nothing behind them: GDI+ gives no picture.
-  std::string broken = EncodeWithGdiplus(40, 30, Q, L"image/png").substr(0, 40);
-  ImageEntry entry = Entry(L"broken.png", broken);
+  ImageEntry entry = Entry(L"broken.png", EncodeWithGdiplus(40, 30, Q, L"image/png").substr(0, 40));
   EXPECT_FALSE(loader.LoadFile(entry));
   EXPECT_FALSE(loader.pictureLoaded());
   EXPECT_EQ(loader.ContentFlags() & kContentPictures, 0);
@@ -244,40 +248,28 @@ TEST_F(LoaderTest, UndecodableGdiplusPictureFailsInsteadOfShowingBlack) {
 
 TEST_F(LoaderTest, BrokenWebpFailsTheLoad) {
   std::string webp = tvtest::EncodeWebpLossy(64, 64, Q);
-  // Keep the header (the query still succeeds) but cut the picture data.
-  webp.resize(webp.size() / 2);
+  webp.resize(webp.size() / 2);  // the header still answers, the picture data is cut
   ImageEntry entry = Entry(L"cut.webp", webp);
   EXPECT_FALSE(loader.LoadFile(entry));
   EXPECT_FALSE(loader.pictureLoaded());
 }
 
 TEST_F(LoaderTest, HugePictureFailsCleanlyAndTheNextLoadWorks) {
-  ImageEntry first = Entry(L"first.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
-  ASSERT_TRUE(loader.LoadFile(first));
-  // A real PNG whose header claims 60,000 x 60,000 pixels.
   std::string png = EncodeWithGdiplus(8, 8, Q, L"image/png");
+  ImageEntry first = Entry(L"first.png", png);
+  ASSERT_TRUE(loader.LoadFile(first));
   ASSERT_EQ(png.compare(12, 4, "IHDR"), 0);
-  std::string ihdr = png.substr(12, 17);
-  for (int i : {4, 8}) {
-    ihdr[i] = 0;
-    ihdr[i + 1] = 0;
-    ihdr[i + 2] = static_cast<char>(60000 >> 8);
-    ihdr[i + 3] = static_cast<char>(60000 & 0xFF);
-  }
-  // Recompute the chunk's CRC so the header is valid.
+  for (int at : {18, 22}) png.replace(at, 2, "\xEA\x60");  // 60,000 x 60,000
   std::uint32_t crc = 0xFFFFFFFFu;
-  for (unsigned char value : ihdr) {
-    crc ^= value;
+  for (int i = 12; i < 29; ++i) {
+    crc ^= static_cast<std::uint8_t>(png[i]);
     for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
   }
-  crc ^= 0xFFFFFFFFu;
-  png.replace(12, 17, ihdr);
-  for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+  for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(~crc >> (24 - 8 * i));
   ImageEntry huge = Entry(L"huge.png", png);
   EXPECT_FALSE(loader.LoadFile(huge));
   loader.Release(kContentPictures);
-  ImageEntry next = Entry(L"next.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
-  EXPECT_TRUE(loader.LoadFile(next));
+  EXPECT_TRUE(loader.LoadFile(first));
   EXPECT_EQ(loader.width(), 8);
 }
 
@@ -293,54 +285,72 @@ TEST_F(LoaderTest, DecoderFaultFailsOnlyThatLoad) {
   SetGdiplusDecodeHookForTesting(nullptr);
   EXPECT_FALSE(faulted);
   EXPECT_FALSE(loader.pictureLoaded());
-  // The viewer lives on: the lock is free and the next picture loads.
-  EXPECT_TRUE(loader.LoadFile(entry));
-  EXPECT_EQ(loader.width(), 8);
-}
-
-TEST_F(LoaderTest, StillPictureKeepsOnlyItsSourceBitmapButAnimatedGifKeepsTheDecoder) {
-  const std::string png = EncodeWithGdiplus(40, 30, Q, L"image/png");
-  ASSERT_FALSE(png.empty());
-  GdiplusPicture still;
-  ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(png.data()), png.size(), 0, still));
-  EXPECT_TRUE(still.sourceBitmap);
-  EXPECT_FALSE(still.image);
-  EXPECT_FALSE(still.stream);
-  EXPECT_EQ(static_cast<const std::uint32_t*>(still.pixels)[0] & 0xFFFFFFu, Q(0, 0) & 0xFFFFFFu);
-
-  std::vector<tvtest::GifFrame> frames(2);
-  for (int i = 0; i < 2; ++i) frames[i].indices.assign(16 * 16, static_cast<std::uint8_t>(i));
-  const std::string gif = tvtest::MakeGif(16, 16, {0xFF0000, 0x00FF00}, frames, true, 0);
-  GdiplusPicture animated;
-  ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
-  EXPECT_EQ(animated.frameCount, 2u);
-  EXPECT_TRUE(animated.image);  // the frames are selected from it later
-  EXPECT_TRUE(animated.stream);
-  animated.Reset();
+  EXPECT_TRUE(loader.LoadFile(entry));  // the lock is free again
 }
 
 TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {
-  std::vector<tvtest::GifFrame> frames(2);
-  for (int i = 0; i < 2; ++i) frames[i].indices.assign(16 * 16, static_cast<std::uint8_t>(i));
-  std::string gif = tvtest::MakeGif(16, 16, {0xFF0000, 0x00FF00}, frames, true, 0);
+  std::string gif = AnimatedGif(2, 16);
   GdiplusPicture animated;
   ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
-  // The file's view is unmapped once a load ends: the image must not read it.
-  std::fill(gif.begin(), gif.end(), '\xCC');
-  // Whatever GDI+ reads again comes from the picture's own copy.
-  LARGE_INTEGER start{};
-  ASSERT_EQ(animated.stream->Seek(start, STREAM_SEEK_SET, nullptr), S_OK);
-  char header[6] = {};
-  ULONG read = 0;
-  ASSERT_EQ(animated.stream->Read(header, sizeof header, &read), S_OK);
-  EXPECT_EQ(std::string(header, read), "GIF89a");
+  std::fill(gif.begin(), gif.end(), '\xCC');  // as the file's view is unmapped once a load ends
   GUID dimension = Gdiplus::FrameDimensionTime;
   ASSERT_EQ(Gdiplus::DllExports::GdipImageSelectActiveFrame(animated.image.get(), &dimension, 1), Gdiplus::Ok);
   UniqueBitmap frame;
   void* pixels = nullptr;
   UniqueGpImage target;
   ASSERT_TRUE(RenderToBitmap(animated.image.get(), 16, 16, 0, frame, &pixels, target));
-  EXPECT_EQ(static_cast<const std::uint32_t*>(pixels)[5 * 16 + 5] & 0xFFFFFFu, 0x00FF00u);
+  EXPECT_EQ(Rgb(pixels, 5 * 16 + 5), kGreen);
   target.reset();
   animated.Reset();
+}
+
+TEST_F(LoaderTest, StoredZipOpensListsAndLoadsMembersInPlace) {
+  const std::string png = EncodeWithGdiplus(20, 10, Q, L"image/png"), bmp = EncodeWithGdiplus(6, 4, Q, L"image/bmp");
+  tvtest::ZipItem deflated{"late.png", png};
+  deflated.method = 8;
+  ImageEntry archive = Entry(L"pics.zip", MakeZip({{"sub/dir/pic.png", png},
+                                                   {"d\xC3\xA9j\xC3\xA0/\xE6\x97\xA5.png", png, true},  // UTF-8
+                                                   {"caf\xE9.bmp", bmp},  // ANSI code page
+                                                   deflated}));
+  ASSERT_TRUE(loader.LoadFile(archive));
+  EXPECT_EQ(loader.ContentFlags(), kContentArchive);
+  EXPECT_EQ(loader.archiveKind(), ArchiveKind::StoredZip);
+  ImageList members;
+  ASSERT_TRUE(loader.ListArchive(members));
+  ASSERT_EQ(members.size(), 3u);  // the deflated member ends the listing
+  EXPECT_EQ(members[0].path, L"sub/dir/pic.png");
+  EXPECT_EQ(members[1].path, L"d\u00E9j\u00E0/\u65E5.png");
+  EXPECT_EQ(members[2].path, L"caf\u00E9.bmp");
+  EXPECT_EQ(members[0].size, png.size());
+  for (ImageEntry& member : members) {
+    member.size = 0;
+    ASSERT_TRUE(loader.LoadArchiveMember(member));
+    EXPECT_EQ(loader.ContentFlags(), kContentArchive | kContentMember | kContentGdiplus);
+    EXPECT_NE(member.size, 0u);
+    EXPECT_EQ(loader.memberEntry().path, member.path);
+    EXPECT_EQ(loader.archiveEntry().path, archive.path);
+  }
+  EXPECT_EQ(loader.width(), 6);
+  ImageEntry absent;
+  absent.path = L"late.png";
+  EXPECT_FALSE(loader.LoadArchiveMember(absent));
+  EXPECT_TRUE(loader.pictureLoaded());  // the shown member stays
+}
+
+TEST_F(LoaderTest, ReleasingAnArchiveLetsTheNextZipOpen) {
+  const std::string png = EncodeWithGdiplus(4, 4, Q, L"image/png");
+  ImageEntry first = Entry(L"first.zip", MakeZip({{"a.png", png}, {"inner.zip", MakeZip({{"x.png", png}})}}));
+  ImageEntry second = Entry(L"second.zip", MakeZip({{"b.png", png}, {"c.png", png}}));
+  ASSERT_TRUE(loader.LoadFile(first));
+  ImageEntry inner;
+  inner.path = L"inner.zip";
+  EXPECT_FALSE(loader.LoadArchiveMember(inner));  // a ZIP inside is no picture
+  EXPECT_EQ(loader.archiveKind(), ArchiveKind::StoredZip);
+  loader.Release(kContentArchive | kContentMember);
+  EXPECT_EQ(loader.archiveKind(), ArchiveKind::None);
+  ImageList members;
+  EXPECT_FALSE(loader.ListArchive(members));
+  ASSERT_TRUE(loader.LoadFile(second));
+  ASSERT_TRUE(loader.ListArchive(members));
+  EXPECT_EQ(members.size(), 2u);
 }

@@ -40,16 +40,8 @@ std::vector<std::uint8_t> Bgra(int width, int height, const PixelFunction& pixel
   return out;
 }
 
-std::string TakeWebp(std::uint8_t* output, std::size_t size) {
-  std::string bytes(reinterpret_cast<const char*>(output), size);
-  WebPFree(output);
-  return bytes;
-}
-
 void PutU24(std::string& out, std::uint32_t v) {
-  out.push_back(static_cast<char>(v & 0xFF));
-  out.push_back(static_cast<char>((v >> 8) & 0xFF));
-  out.push_back(static_cast<char>((v >> 16) & 0xFF));
+  for (int shift = 0; shift < 24; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
 }
 
 void AppendChunk(std::string& out, const char* tag, const std::string& payload) {
@@ -88,17 +80,19 @@ std::string EncodeWithGdiplus(int width, int height, const PixelFunction& pixel,
 }
 
 std::string EncodeWebpLossy(int width, int height, const PixelFunction& pixel, float quality) {
-  const auto pixels = Bgra(width, height, pixel);
   std::uint8_t* output = nullptr;
-  const std::size_t size = WebPEncodeBGRA(pixels.data(), width, height, width * 4, quality, &output);
-  return size ? TakeWebp(output, size) : std::string{};
+  const std::size_t size = WebPEncodeBGRA(Bgra(width, height, pixel).data(), width, height, width * 4, quality, &output);
+  std::string bytes(reinterpret_cast<const char*>(output), size);
+  WebPFree(output);
+  return bytes;
 }
 
 std::string EncodeWebpLossless(int width, int height, const PixelFunction& pixel) {
-  const auto pixels = Bgra(width, height, pixel);
   std::uint8_t* output = nullptr;
-  const std::size_t size = WebPEncodeLosslessBGRA(pixels.data(), width, height, width * 4, &output);
-  return size ? TakeWebp(output, size) : std::string{};
+  const std::size_t size = WebPEncodeLosslessBGRA(Bgra(width, height, pixel).data(), width, height, width * 4, &output);
+  std::string bytes(reinterpret_cast<const char*>(output), size);
+  WebPFree(output);
+  return bytes;
 }
 
 std::string MakeAnimatedWebp(int width, int height, const std::vector<WebpFrame>& frames, std::uint16_t loops) {

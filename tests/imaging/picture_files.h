@@ -1,7 +1,6 @@
 #pragma once
-// Real picture files for the loader tests, written by the same encoders a
-// user's programs would use: GDI+ for BMP, JPEG, PNG, GIF and TIFF, libwebp
-// for WebP; animated WebP is assembled from libwebp-encoded frames.
+// Real picture files written by the encoders a user's programs would use:
+// GDI+ for BMP, JPEG, PNG, GIF and TIFF, libwebp for WebP.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,13 +8,11 @@
 
 namespace tvtest {
 
-// Pixel colour as 0xAARRGGBB for (x, y).
-using PixelFunction = std::function<std::uint32_t(int x, int y)>;
+using PixelFunction = std::function<std::uint32_t(int x, int y)>;  // 0xAARRGGBB
 
 // `mime` is "image/bmp", "image/jpeg", "image/png", "image/gif" or
 // "image/tiff". Empty on failure. GDI+ must be started.
 std::string EncodeWithGdiplus(int width, int height, const PixelFunction& pixel, const wchar_t* mime);
-
 std::string EncodeWebpLossy(int width, int height, const PixelFunction& pixel, float quality = 90);
 std::string EncodeWebpLossless(int width, int height, const PixelFunction& pixel);
 
@@ -26,8 +23,7 @@ struct WebpFrame {
 // Canvas-sized lossless frames in an animation container.
 std::string MakeAnimatedWebp(int width, int height, const std::vector<WebpFrame>& frames, std::uint16_t loops);
 
-// Four flat quadrants: red top-left, green top-right, blue bottom-left,
-// white bottom-right; the test picture for rotations and scaling.
+// Red top-left, green top-right, blue bottom-left, white bottom-right.
 std::uint32_t Quadrants(int x, int y, int width, int height);
 
 }  // namespace tvtest

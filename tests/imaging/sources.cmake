@@ -7,7 +7,6 @@ list(APPEND FUZZ_TARGETS
   fuzz_exif:tests/imaging/fuzz_exif.cpp)
 list(APPEND WIN_TESTS
   tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
-  tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp
-  tests/imaging/archive_loading_test.cpp tests/imaging/transform_test.cpp)
+  tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp)
 list(APPEND BENCH_SOURCES
   tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tests/support/test_files.cpp)
