@@ -56,32 +56,24 @@ TEST(OrderEntries, NameAndExtensionAgreeWithPlainComparison) {
   }
 }
 
-TEST(OrderEntries, EachModeOnAFixedList) {
-  // The extension key runs from the last dot, even one in a folder name.
-  const ImageList list = {{L"C:\\p\\a.png", 30, 5, -1, {}},
-                          {L"C:\\x.y\\noext", -10, 900, -1, Named({L"m1", L"m2"})},
-                          {L"C:\\plain", 20, 0xFFFFFFFFu, 2, {}},
-                          {L"C:\\p\\c.JPG", 25, 7, -1, {}}};
-  const std::pair<int, Strings> cases[] = {
-      {0, {L"C:\\p\\a.png", L"C:\\p\\c.JPG", L"C:\\plain", L"C:\\x.y\\noext"}},
-      {1, {L"C:\\p\\c.JPG", L"C:\\p\\a.png", L"C:\\x.y\\noext", L"C:\\plain"}},
-      {2, {L"C:\\x.y\\noext", L"C:\\plain", L"C:\\p\\c.JPG", L"C:\\p\\a.png"}},
-      {3, {L"C:\\p\\a.png", L"C:\\p\\c.JPG", L"C:\\x.y\\noext", L"C:\\plain"}},
-      {5, {L"C:\\p\\c.JPG", L"C:\\plain", L"C:\\x.y\\noext", L"C:\\p\\a.png"}},
-      {6, Paths(list)},  // an unknown mode leaves the order
-      {-1, Paths(list)}};
+TEST(OrderEntries, TimeSizeReverseAndUnknownModesMoveWholeEntries) {
+  const ImageList list = {{L"a", 30, 5, -1, {}}, {L"b", -10, 900, -1, Named({L"m1", L"m2"})},
+                          {L"c", 20, 0xFFFFFFFFu, 2, {}}, {L"d", 25, 7, -1, {}}};
+  const std::pair<int, Strings> cases[] = {{2, {L"b", L"c", L"d", L"a"}}, {3, {L"a", L"d", L"b", L"c"}},
+                                           {5, {L"d", L"c", L"b", L"a"}}, {6, {L"a", L"b", L"c", L"d"}},
+                                           {-1, {L"a", L"b", L"c", L"d"}}};
   for (const auto& [mode, expected] : cases) {
     ImageList work = list;
     OrderEntries(work, mode);
     EXPECT_EQ(Paths(work), expected) << mode;
-    for (const auto& e : work) {  // whole entries move, members and rotation with them
-      EXPECT_EQ(e.members.size(), e.path == L"C:\\x.y\\noext" ? 2u : 0u);
-      EXPECT_EQ(e.rotation, e.path == L"C:\\plain" ? 2 : -1);
+    for (const auto& e : work) {
+      EXPECT_EQ(e.members.size(), e.path == L"b" ? 2u : 0u);
+      EXPECT_EQ(e.rotation, e.path == L"c" ? 2 : -1);
     }
   }
   ImageList shuffled = list;
   OrderEntries(shuffled, 4);
-  EXPECT_EQ(tvtest::Sorted(Paths(shuffled)), tvtest::Sorted(Paths(list)));
+  EXPECT_EQ(tvtest::Sorted(Paths(shuffled)), Paths(list));
 }
 
 TEST(ShuffleEntries, EveryPermutationOfThreeIsReachedEvenly) {
