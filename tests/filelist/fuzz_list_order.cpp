@@ -1,6 +1,6 @@
 // Names from untrusted bytes (archive members, saved lists) through the list
-// orders and the member filter. The orders are checked against a plain
-// comparison of the texts, and every entry must survive a sort exactly once.
+// orders and the member filter: every entry survives a sort exactly once, in
+// the order a plain comparison gives, and only unlistable names are dropped.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -14,22 +14,23 @@
 namespace {
 
 // 16-bit little-endian units; 0xFFFF separates names. The first byte's low
-// bit puts a long shared folder in front of every name.
+// bit puts a long shared folder in front of every name. Time holds the index.
 tv::ImageList NamesFrom(const std::uint8_t* data, std::size_t size) {
   tv::ImageList list;
   if (size == 0) return list;
   const std::wstring prefix = (data[0] & 1) ? L"C:\\Users\\someone\\Pictures\\" : L"";
   std::wstring name = prefix;
+  auto add = [&] { list.push_back({name, std::int64_t(list.size()), std::uint32_t(name.size()), -1, {}}); };
   for (std::size_t i = 1; i + 1 < size; i += 2) {
     const unsigned unit = data[i] | (data[i + 1] << 8);
-    if (unit == 0xFFFF) {
-      list.push_back({name, static_cast<std::int64_t>(list.size()), static_cast<std::uint32_t>(name.size()), -1, {}});
-      name = prefix;
-    } else {
+    if (unit != 0xFFFF) {
       name.push_back(static_cast<wchar_t>(unit));
+      continue;
     }
+    add();
+    name = prefix;
   }
-  list.push_back({name, static_cast<std::int64_t>(list.size()), static_cast<std::uint32_t>(name.size()), -1, {}});
+  add();
   return list;
 }
 
@@ -43,6 +44,8 @@ void CheckPermutation(const tv::ImageList& original, const tv::ImageList& sorted
   }
 }
 
+bool Unlistable(const tv::ImageEntry& e) { return e.path.empty() || tv::HasControlCharacter(e.path); }
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tv::OrderEntries(sorted, mode);
     CheckPermutation(list, sorted);
     for (std::size_t i = 1; i < sorted.size(); ++i) {
-      const auto& a = sorted[i - 1].path;
-      const auto& b = sorted[i].path;
+      const auto &a = sorted[i - 1].path, &b = sorted[i].path;
       const bool inOrder = mode == 0   ? tv::CompareCodeUnits(a, b) <= 0
                            : mode == 1 ? tv::CompareCodeUnits(tv::ExtensionOf(a), tv::ExtensionOf(b)) <= 0
                                        : sorted[i - 1].size <= sorted[i].size;
@@ -64,18 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tv::OrderEntries(reversed, 5);
   tv::OrderEntries(reversed, 5);
   CheckPermutation(list, reversed);
-  if (!std::equal(list.begin(), list.end(), reversed.begin(),
-                  [](const tv::ImageEntry& x, const tv::ImageEntry& y) { return x.path == y.path; }))
-    __builtin_trap();
+  for (std::size_t i = 0; i < list.size(); ++i)
+    if (reversed[i].path != list[i].path) __builtin_trap();
 
-  // Only empty names and names with a unit below U+0020 are dropped.
   tv::ImageList members = list;
   tv::DropUnlistableMembers(members, tv::ListSettings{});
-  const auto listable = std::count_if(list.begin(), list.end(), [](const tv::ImageEntry& e) {
-    return !e.path.empty() && !tv::HasControlCharacter(e.path);
-  });
-  if (static_cast<std::ptrdiff_t>(members.size()) != listable) __builtin_trap();
-  for (const auto& m : members)
-    if (m.path.empty() || tv::HasControlCharacter(m.path)) __builtin_trap();
+  if (std::ptrdiff_t(members.size()) != std::count_if(list.begin(), list.end(), [](auto& e) { return !Unlistable(e); }))
+    __builtin_trap();
+  if (std::any_of(members.begin(), members.end(), Unlistable)) __builtin_trap();
   return 0;
 }

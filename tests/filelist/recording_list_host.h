@@ -1,6 +1,7 @@
 #pragma once
 // A FileListHost that records what the list model asked of the window and
 // plays a loader whose archives and member loads the test scripts.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -12,10 +13,8 @@ namespace tvtest {
 
 class RecordingListHost : public tv::FileListHost {
  public:
-  // Archive path -> member names it lists.
-  std::map<std::wstring, std::vector<std::wstring>> archives;
-  // Member names whose load fails.
-  std::set<std::wstring> brokenMembers;
+  std::map<std::wstring, std::vector<std::wstring>> archives;  // archive path -> member names
+  std::set<std::wstring> brokenMembers;                         // members whose load fails
   bool listViewShown = false;
   std::vector<std::string> calls;
   std::vector<int> loadedMembers;
@@ -24,14 +23,12 @@ class RecordingListHost : public tv::FileListHost {
   void StopAnimationAndRelease() override { calls.push_back("release"); }
   bool ListArchiveMembers(const tv::ImageEntry& archive, tv::ImageList& members) override {
     ++listings;
-    calls.push_back("list");
     auto found = archives.find(archive.path);
     if (found == archives.end()) return false;
     for (const auto& name : found->second) members.push_back({name, 7, 1, -1, {}});
     return true;
   }
   bool LoadMember(const tv::ImageEntry& archive, int memberIndex) override {
-    calls.push_back("load");
     loadedMembers.push_back(memberIndex);
     return !brokenMembers.count(archive.members[static_cast<size_t>(memberIndex)].path);
   }
@@ -45,13 +42,9 @@ class RecordingListHost : public tv::FileListHost {
   void RefillListView() override { calls.push_back("refill"); }
   void SelectListItem(int index) override { calls.push_back("select " + std::to_string(index)); }
   void RemoveListItem(int index) override { calls.push_back("remove-item " + std::to_string(index)); }
-  void SetListRedraw(bool enabled) override { calls.push_back(enabled ? "redraw-on" : "redraw-off"); }
+  void SetListRedraw(bool) override {}
 
-  bool Called(const std::string& what) const {
-    for (const auto& c : calls)
-      if (c == what) return true;
-    return false;
-  }
+  bool Called(const std::string& what) const { return std::count(calls.begin(), calls.end(), what) > 0; }
 };
 
 }  // namespace tvtest
