@@ -1,1 +1,1 @@
-list(APPEND PURE_TESTS tests/support/temp_folder.cpp tests/support/test_files.cpp)
+list(APPEND PURE_TESTS tests/support/temp_folder.cpp tools/sample_files.cpp)

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 #include "tools/gdiplus_tool.h"
 #include "util/file_system.h"
 

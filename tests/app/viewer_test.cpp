@@ -8,7 +8,7 @@
 #include "settings/list_file.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/imaging/picture_files.h"
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
 #include "util/win_handles.h"

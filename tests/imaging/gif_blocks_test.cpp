@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "imaging/gif_blocks.h"
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 
 using namespace tv;
 using tvtest::Bytes;

@@ -9,7 +9,7 @@
 #include "imaging/loaded_image.h"
 #include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 
 using namespace tv;
 using tvtest::EncodeWithGdiplus;

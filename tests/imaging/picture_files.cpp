@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "imaging/gdiplus_owners.h"
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 
 namespace tvtest {
 

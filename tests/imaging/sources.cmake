@@ -9,4 +9,4 @@ list(APPEND WIN_TESTS
   tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
   tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp)
 list(APPEND BENCH_SOURCES
-  tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tests/support/test_files.cpp)
+  tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tools/sample_files.cpp)

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "imaging/stored_zip.h"
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 
 using namespace tv;
 using tvtest::Bytes;

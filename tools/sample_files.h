@@ -1,7 +1,7 @@
 #pragma once
-// Byte-level builders for the files the imaging tests need and no encoder on
-// this machine writes correctly: stored ZIP archives, GIFs (still and
-// animated) and Exif blocks.
+// Byte-level builders for the sample pictures and the tests' pictures that no
+// encoder on this machine writes correctly: stored ZIP archives, GIFs (still
+// and animated) and Exif blocks.
 #include <cstdint>
 #include <string>
 #include <string_view>

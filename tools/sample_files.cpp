@@ -1,4 +1,4 @@
-#include "tests/support/test_files.h"
+#include "tools/sample_files.h"
 
 #include <algorithm>
 
