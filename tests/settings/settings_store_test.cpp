@@ -27,6 +27,9 @@ struct IniFixture {
     ASSERT_TRUE(WriteTextFile(Path(), text));
   }
   SettingsLoadResult Load(const StartInputs& inputs = {}) { return store.LoadSettings(settings, list, inputs, host); }
+  bool Save() { return store.SaveSettings(settings, list); }
+  // The file holds exactly the current settings and list.
+  bool HoldsCurrent() const { return ReadTextFile(Path()).text == BuildSettingsText(settings, list); }
 };
 
 StartInputs With(bool leftCtrl, bool leftShift, bool rightShift, bool files = false, bool named = false) {
@@ -44,10 +47,8 @@ TEST(SettingsStore, MissingFileIsCreatedWithInitialValues) {
     const SettingsLoadResult result = f.Load(With(false, false, false, false, named));
     EXPECT_TRUE(result.ok && !result.listRestored && result.windowSide == 200);
     EXPECT_EQ(f.host.shortcutOffers, named ? 0 : 1);
-    EXPECT_TRUE(f.host.messages.empty());
-    EXPECT_EQ(f.settings, Settings{});
-    EXPECT_EQ(ReadTextFile(f.appData.Join(L"taverlune") + tvtest::Separator() + L"work.ini").text,
-              BuildSettingsText(Settings{}, {}));
+    EXPECT_TRUE(f.host.messages.empty() && f.settings == Settings{} && f.HoldsCurrent());
+    EXPECT_EQ(f.Path(), f.appData.Join(L"taverlune") + tvtest::Separator() + L"work.ini");
   }
 }
 
@@ -81,8 +82,7 @@ TEST(SettingsStore, RestoredListFollowsTheMaskAndAUsableFileGetsNoBackup) {
   EXPECT_EQ(f.settings.ShowIndex, 0);  // never negative
   ASSERT_EQ(f.list.size(), 1u);
   EXPECT_EQ(f.list[0].path, L"C:\\a.jpg");
-  ASSERT_TRUE(f.store.SaveSettings(f.settings, f.list));
-  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save() && !IsExistingFile(f.Path() + L".bak"));
 }
 
 TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
@@ -109,9 +109,8 @@ TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
   EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), old);  // reading changes nothing
   for (const int centerX : {321, 322}) {  // only the first overwrite makes a backup
     f.settings.CenterX = centerX;
-    ASSERT_TRUE(f.store.SaveSettings(f.settings, f.list));
+    ASSERT_TRUE(f.Save() && f.HoldsCurrent());
     EXPECT_EQ(tvtest::ReadAllBytes(f.Path() + L".bak"), old);
-    EXPECT_EQ(ReadTextFile(f.Path()).text, BuildSettingsText(f.settings, f.list));
   }
 }
 
@@ -120,8 +119,7 @@ TEST(SettingsStore, EmptyFileReadsAsUnusableAndIsReplaced) {
   f.WriteIni(L"");
   EXPECT_FALSE(f.Load().ok);
   EXPECT_TRUE(f.host.messages.empty());
-  ASSERT_TRUE(f.store.SaveSettings(f.settings, f.list));
-  EXPECT_EQ(ReadTextFile(f.Path()).text, BuildSettingsText(f.settings, f.list));
+  EXPECT_TRUE(f.Save() && f.HoldsCurrent());
 }
 
 TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
@@ -134,23 +132,21 @@ TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_EQ(f.host.messages[0].caption, L"Failed");
   EXPECT_NE(f.host.messages[0].text.find(f.Path()), std::wstring::npos);
-  EXPECT_TRUE(f.store.SaveSettings(f.settings, f.list));
-  EXPECT_TRUE(IsExistingFolder(f.Path()));
-  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save() && IsExistingFolder(f.Path()) && !IsExistingFile(f.Path() + L".bak"));
   EXPECT_EQ(f.host.messages.size(), 1u);
 }
 
 TEST(SettingsStore, DisabledSavingWritesNothing) {
   IniFixture f;
   f.store.DisableSaving();
-  EXPECT_TRUE(f.store.SaveSettings(Settings{}, {}));
+  EXPECT_TRUE(f.Save());
   EXPECT_FALSE(IsExistingFolder(SettingsFolderIn(f.appData.path())));
 }
 
 TEST(SettingsStore, SaveReportsAFileThatCannotBeWritten) {
   IniFixture f;
   f.appData.WriteBytes(L"taverlune", "not a folder");  // where the settings folder should be
-  EXPECT_FALSE(f.store.SaveSettings(Settings{}, {}));
+  EXPECT_FALSE(f.Save());
   EXPECT_EQ(tvtest::ReadAllBytes(f.appData.Join(L"taverlune")), "not a folder");
 }
 
@@ -158,8 +154,7 @@ TEST(SettingsStore, UnknownAppDataFolderReadsAndWritesNothing) {
   IniFixture f;
   f.store = SettingsStore(L"", L"work");
   EXPECT_EQ(f.Path(), L"");
-  EXPECT_FALSE(f.Load().ok);
+  EXPECT_FALSE(f.Load().ok || f.Save());
   EXPECT_EQ(f.host.shortcutOffers, 0);
-  EXPECT_FALSE(f.store.SaveSettings(f.settings, f.list));
   EXPECT_FALSE(IsExistingFolder(SettingsFolderIn(L"")));
 }
