@@ -7,7 +7,7 @@
 #include "settings/app_data_folder.h"
 #include "settings/make_folder.h"
 #include "settings/settings_store.h"
-#include "tests/settings/recording_host.h"
+#include "tests/settings/test_support.h"
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
@@ -15,18 +15,12 @@
 
 using namespace tv;
 
-TEST(SettingsWin, LocalAppDataFolderExists) {
-  const std::wstring folder = LocalAppDataFolder();
-  ASSERT_FALSE(folder.empty());
-  EXPECT_TRUE(IsExistingFolder(folder));
-}
-
-TEST(SettingsWin, MakesOneFolderLevel) {
+TEST(SettingsWin, AppDataFolderExistsAndOneFolderLevelIsMade) {
+  EXPECT_TRUE(IsExistingFolder(LocalAppDataFolder()));
   tvtest::TempFolder temp;
   EXPECT_TRUE(MakeFolderIfMissing(temp.Join(L"taverlune")));
   EXPECT_TRUE(MakeFolderIfMissing(temp.Join(L"taverlune")));  // already there
-  EXPECT_TRUE(IsExistingFolder(temp.Join(L"taverlune")));
-  EXPECT_FALSE(MakeFolderIfMissing(temp.Join(L"a\\b")));  // two levels are not made
+  EXPECT_FALSE(MakeFolderIfMissing(temp.Join(L"a\\b")));
 }
 
 TEST(SettingsWin, IniLockedByAnotherProgramIsKeptAndNotOverwritten) {
@@ -35,15 +29,13 @@ TEST(SettingsWin, IniLockedByAnotherProgramIsKeptAndNotOverwritten) {
   const std::wstring path = IniFilePath(appData.path(), L"work");
   ASSERT_TRUE(WriteTextFile(path, L"IniFileVersion=2\nCenterX=5\nHistory0=C:\\precious\n"));
   const std::string before = tvtest::ReadAllBytes(path);
-
   SettingsStore store(appData.path(), L"work");
   tvtest::RecordingHost host;
   Settings settings;
   ImageList list;
   {
-    // no sharing at all, as a program holding the file for itself would
     UniqueFile lock(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));  // no sharing at all
     ASSERT_TRUE(lock);
     EXPECT_FALSE(store.LoadSettings(settings, list, {}, host).ok);
   }
@@ -51,7 +43,6 @@ TEST(SettingsWin, IniLockedByAnotherProgramIsKeptAndNotOverwritten) {
   EXPECT_EQ(host.shortcutOffers, 0);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].caption, L"Failed");
-
   settings.CenterX = 999;
   EXPECT_TRUE(store.SaveSettings(settings, list));  // the lock is gone now, still not written
   EXPECT_EQ(tvtest::ReadAllBytes(path), before);
