@@ -94,18 +94,17 @@ TEST(PopupMenuResource, BothProgramsCarryBothMenusWithEveryCommand) {
 }
 
 TEST(PopupMenuResource, SpotTextsInTheUsersLanguage) {
-  struct Case {
+  const struct {
     std::uint16_t langId;
     UINT id;
     const wchar_t* text;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {0x0409, IDM_HIDE, L"Hide(V)\tCtrl + Space"},
       {0x0407, IDM_COPY_FILE_PATH, L"Copy File Path(&Z)\tCtrl + Shift + C"},
       {0x0411, IDM_HIDE, L"\u96A0\u3059(V)\tCtrl + Space"},  // code units, whatever this file's encoding
       {0x0411, IDM_INTERVAL_24H, L"24時間(&E)"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     UniqueMenu menu = LoadPopupMenuResource(::GetModuleHandleW(nullptr), UiLanguageFromLangId(c.langId));
     wchar_t text[256] = {};
     ::GetMenuStringW(menu.get(), c.id, text, 256, MF_BYCOMMAND);
@@ -132,11 +131,7 @@ TEST(MessageTable, EveryMessageHasTextInBothLanguagesAndNoOthers) {
 }
 
 TEST(MessageTable, SpotTextsKeepBlanksBreaksAndJapaneseCodeUnits) {
-  struct Case {
-    unsigned id;
-    std::wstring text;
-  };
-  const Case cases[] = {
+  const std::pair<unsigned, std::wstring> cases[] = {
       {IDS_WINDOW_CLASS, L"TAVERLUNE"},
       {IDS_PLUGIN_FOLDER_SET_TAIL, L" "},
       {IDS_PLUGIN_FOLDER_SET_HEAD, L"Plugin folder set to \n\n"},
@@ -146,7 +141,7 @@ TEST(MessageTable, SpotTextsKeepBlanksBreaksAndJapaneseCodeUnits) {
       {40000, L""},
       {40001, std::wstring(kMaxLoadedTextLength, L'x')},  // a longer text is cut
   };
-  for (const Case& c : cases) EXPECT_EQ(LoadResourceString(::GetModuleHandleW(nullptr), c.id), c.text) << c.id;
+  for (const auto& [id, text] : cases) EXPECT_EQ(LoadResourceString(::GetModuleHandleW(nullptr), id), text) << id;
 }
 
 TEST(LocalizedString, FollowsTheLanguageChosenAtStart) {
