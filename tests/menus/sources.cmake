@@ -2,7 +2,5 @@ list(APPEND PURE_TESTS tests/menus/ui_language_test.cpp)
 if(WIN_BUILD)
   # The test program carries the menus and string tables itself, so the texts
   # are checked as the resource compiler really produced them.
-  list(APPEND WIN_TESTS
-    tests/menus/menu_resources.rc tests/menus/shipped_program.cpp
-    tests/menus/message_table_test.cpp tests/menus/popup_menu_test.cpp)
+  list(APPEND WIN_TESTS tests/menus/menu_resources.rc tests/menus/shipped_program.cpp tests/menus/menu_resources_test.cpp)
 endif()

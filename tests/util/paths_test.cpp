@@ -3,54 +3,83 @@
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"
 #include "util/paths.h"
+#include "util/text_file.h"
 
 using namespace tv;
 
 TEST(PathHelpers, SplitOnBackslashThenSlash) {
-  EXPECT_EQ(FileNameOf(L"C:\\a\\b.jpg"), L"b.jpg");
-  EXPECT_EQ(FileNameOf(L"a/b/c.png"), L"c.png");
-  EXPECT_EQ(FileNameOf(L"a/b\\c"), L"c");
-  EXPECT_EQ(FileNameOf(L"plain"), L"plain");
-  EXPECT_EQ(FolderOf(L"C:\\a\\b.jpg"), L"C:\\a");
-  EXPECT_EQ(FolderOf(L"a/b"), L"a");
-  EXPECT_EQ(FolderOf(L"plain"), L"");
-  EXPECT_EQ(ExtensionOf(L"C:\\a\\b.JPG"), L".JPG");
-  EXPECT_EQ(ExtensionOf(L"C:\\ver.2\\readme"), L".2\\readme");
-  EXPECT_EQ(ExtensionOf(L"C:\\dir\\readme"), L"C:\\dir\\readme");
-  EXPECT_EQ(PathTail(L"C:\\a\\b\\c.jpg", 1), L"b\\c.jpg");
-  EXPECT_EQ(PathTail(L"C:\\a\\b\\c.jpg", 0), L"c.jpg");
-  EXPECT_EQ(PathTail(L"C:\\a\\b\\c.jpg", 5), L"C:\\a\\b\\c.jpg");
-  EXPECT_EQ(PathTail(L"b\\c.jpg", 1), L"b\\c.jpg");
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {FileNameOf(L"C:\\a\\b.jpg"), L"b.jpg"},          {FileNameOf(L"a/b\\c"), L"c"},
+      {FolderOf(L"a/b"), L"a"},                          {FolderOf(L"plain"), L""},
+      {ExtensionOf(L"C:\\ver.2\\readme"), L".2\\readme"}, {ExtensionOf(L"C:\\dir\\readme"), L"C:\\dir\\readme"},
+      {PathTail(L"C:\\a\\b\\c.jpg", 1), L"b\\c.jpg"},     {PathTail(L"C:\\a\\b\\c.jpg", 5), L"C:\\a\\b\\c.jpg"},
+  };
+  for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
   EXPECT_EQ(FindForbiddenChar(L"ok name\"quoted\".jpg"), -1);  // the double quote is allowed
   EXPECT_EQ(FindForbiddenChar(L"it's"), 2);
-  EXPECT_EQ(FindForbiddenChar(L"a<b|c"), 1);
 }
 
-TEST(MakeUniqueName, CountsUpPastExistingFiles) {
+TEST(MakeUniqueName, CountsUpAndNeverCutsTheStemAway) {
   tvtest::TempFolder folder;
-  const auto sep = std::wstring(1, tvtest::Separator());
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"photo.jpg")), folder.Join(L"photo.jpg"));
-  folder.WriteBytes(L"photo.jpg", "x");
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"photo.jpg")), folder.Join(L"photo (1).jpg"));
-  folder.WriteBytes(L"photo (1).jpg", "x");
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"photo.jpg")), folder.Join(L"photo (2).jpg"));
-  // a numbered name continues the numbering of its base name
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"photo (1).jpg")), folder.Join(L"photo (2).jpg"));
-  // a folder of the candidate's name does not count as taken
+  for (const wchar_t* name : {L"photo.jpg", L"photo (1).jpg", L"(3).png", L"a(3).png"}) folder.WriteBytes(name, "x");
   folder.MakeFolder(L"album");
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"album")), folder.Join(L"album"));
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"new.jpg", L"new.jpg"},
+      {L"photo.jpg", L"photo (2).jpg"},
+      {L"photo (1).jpg", L"photo (2).jpg"},  // continues the numbering of its base name
+      {L"album", L"album"},                  // a folder does not take the name
+      {L"(3).png", L"(3) (1).png"},
+      {L"shot_(12).png", L"shot.png"},
+      {L"a(3).png", L"a(3) (1).png"},  // Regression: the stem was cut to nothing, naming the copy ".png"
+      {L"x ().png", L"x ().png"},
+  };
+  for (const auto& [name, expected] : cases) EXPECT_EQ(MakeUniqueName(folder.Join(name)), folder.Join(expected)) << name;
 }
 
-TEST(MakeUniqueName, NumberInParenthesesRules) {
+namespace {
+std::string Utf16(std::initializer_list<unsigned> units) {
+  std::string bytes;
+  for (unsigned u : units) bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+  return bytes;
+}
+}  // namespace
+
+TEST(TextFileBytes, DecodingAndEncodingRules) {
+  const std::pair<std::string, std::wstring> cases[] = {
+      {Utf16({'a', '=', '1'}), L"a=1"},
+      {Utf16({0xFEFF, 'a', '\r', '\n', 'b'}), L"a\nb"},
+      {Utf16({0xFFFE, 'x'}), L"x"},                        // a swapped mark is skipped too
+      {Utf16({'x', 0xFEFF}), L"x\xFEFF"},                  // only a leading mark
+      {Utf16({'a', 'b'}) + "c", L"ab"},                    // odd last byte ignored
+      {Utf16({'a', 0, 'b'}), std::wstring(L"a\0b", 3)},  // NULs kept
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeTextFileBytes(bytes), text);
+  EXPECT_EQ(EncodeTextFileBytes(L"a\nb"), Utf16({0xFEFF, 'a', '\r', '\n', 'b'}));
+}
+
+TEST(TextFile, MissingEmptyAndWrittenFilesAreToldApart) {
   tvtest::TempFolder folder;
-  // "(" at the start of the stem: nothing is cut
-  folder.WriteBytes(L"(3).png", "x");
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"(3).png")), folder.Join(L"(3) (1).png"));
-  // the character before "(" goes whatever it is
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"shot_(12).png")), folder.Join(L"shot.png"));
-  // Regression: "a(3)" used to be cut to an empty stem, naming the copy ".png".
-  folder.WriteBytes(L"a(3).png", "x");
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"a(3).png")), folder.Join(L"a(3) (1).png"));
-  // no digits between the parentheses: not a number
-  EXPECT_EQ(MakeUniqueName(folder.Join(L"x ().png")), folder.Join(L"x ().png"));
+  EXPECT_EQ(ReadTextFile(folder.Join(L"none.ini")).status, FileStatus::Missing);
+  const TextFile empty = ReadTextFile(folder.WriteBytes(L"empty.ini", ""));
+  EXPECT_EQ(empty.status, FileStatus::Ok);
+  EXPECT_TRUE(empty.text.empty());
+  const std::wstring path = folder.Join(L"new.ini"), value(10'000'000, L'v');
+  ASSERT_TRUE(WriteTextFile(path, value + value));
+  ASSERT_TRUE(WriteTextFile(path, L"k=" + value + L"\nb=2=3"));  // shorter than before: no old tail left
+  KeyValueMap map;
+  FileStatus status = FileStatus::Missing;
+  ASSERT_TRUE(LoadKeyValueFile(map, path, &status));
+  EXPECT_EQ(status, FileStatus::Ok);
+  EXPECT_EQ(map, (KeyValueMap{{L"k", value}, {L"b", L"2=3"}}));
+  EXPECT_FALSE(IsExistingFile(path + L".tmp~"));
+}
+
+TEST(TextFile, FailedWriteKeepsTheOldFile) {
+  tvtest::TempFolder folder;
+  // A folder stands where the file should go: the replacement step fails.
+  const std::wstring blocked = folder.MakeFolder(L"blocked.ini");
+  folder.WriteBytes(L"blocked.ini" + std::wstring(1, tvtest::Separator()) + L"inside", "keep");
+  EXPECT_FALSE(WriteTextFile(blocked, L"new"));
+  EXPECT_EQ(tvtest::ReadAllBytes(blocked + tvtest::Separator() + L"inside"), "keep");
+  EXPECT_FALSE(WriteTextFile(folder.Join(L"no") + tvtest::Separator() + L"x.ini", L"x"));
 }

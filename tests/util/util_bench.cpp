@@ -12,14 +12,12 @@ TV_BENCH(MaskMatch) {
   tvbench::Stopwatch watch;
   int hits = 0;
   for (int i = 0; i < kRounds; ++i) hits += tv::MatchesMask(path, mask) ? 1 : 0;
-  tvbench::Report("mask_match", watch.Seconds() * 1e9 / kRounds, "ns/path");
-  if (hits != kRounds) tvbench::Report("mask_match_wrong", hits, "hits");
+  tvbench::Report(hits == kRounds ? "mask_match" : "mask_match_wrong", watch.Seconds() * 1e9 / kRounds, "ns/path");
 }
 
 TV_BENCH(KeyValueParse) {
   std::wstring text;
-  for (int i = 0; i < 100'000; ++i)
-    text += L"FileList" + std::to_wstring(i) + L"=C:\\Pictures\\folder\\picture" + std::to_wstring(i) + L".jpg\n";
+  for (int i = 0; i < 100'000; ++i) text += L"FileList" + std::to_wstring(i) + L"=C:\\Pictures\\p" + std::to_wstring(i) + L".jpg\n";
   const std::string bytes = tv::EncodeTextFileBytes(text);
   tvbench::Stopwatch watch;
   tv::KeyValueMap map;

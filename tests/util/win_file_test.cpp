@@ -1,11 +1,18 @@
-// Windows-only behaviour of the file helpers, checked against Wine's real
-// file system.
+// File, shell, clipboard and drag-and-drop helpers against Wine's real implementations.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include "tests/support/temp_folder.h"
+#include "util/clipboard.h"
+#include "util/codepage.h"
+#include "util/dropped_files.h"
+#include "util/file_dialogs.h"
 #include "util/file_system.h"
 #include "util/geometry.h"
+#include "util/shell_link.h"
 #include "util/text_file.h"
 #include "util/win_handles.h"
 
@@ -19,30 +26,41 @@ UniqueFile OpenShared(const std::wstring& path, DWORD share) {
   return UniqueFile(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
+
+// The block a drop hands over: DROPFILES, then zero-terminated wide paths.
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const auto& p : paths) list += p + L'\0';
+  list += L'\0';
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * 2);
+  auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size() * 2);
+  ::GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
 }  // namespace
 
-TEST(WinTextFile, ReadsAFileAnotherProgramHasOpenForWriting) {
+TEST(WinTextFile, ReadsSharedAndReadOnlyFilesAndTellsLockedOnesApart) {
   tvtest::TempFolder folder;
-  const std::wstring path = folder.Join(L"open.ini");
-  ASSERT_TRUE(WriteTextFile(path, L"a=1"));
-  UniqueFile other = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
-  ASSERT_TRUE(other);
-  TextFile file = ReadTextFile(path);
-  EXPECT_EQ(file.status, FileStatus::Ok);
-  EXPECT_EQ(file.text, L"a=1");
-}
-
-TEST(WinTextFile, ExclusivelyLockedFileIsUnreadableNotEmpty) {
-  tvtest::TempFolder folder;
-  const std::wstring path = folder.Join(L"locked.ini");
-  ASSERT_TRUE(WriteTextFile(path, L"a=1"));
-  UniqueFile other = OpenShared(path, 0);
-  ASSERT_TRUE(other);
-  EXPECT_EQ(ReadTextFile(path).status, FileStatus::Unreadable);
+  const std::wstring path = folder.Join(L"open.ini"), readOnly = folder.Join(L"ro.ini");
+  ASSERT_TRUE(WriteTextFile(path, L"a=1") && WriteTextFile(readOnly, L"b=2"));
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(ReadTextFile(readOnly).text, L"b=2");
+  {
+    UniqueFile writer = OpenShared(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(writer);
+    const TextFile file = ReadTextFile(path);
+    EXPECT_EQ(file.status, FileStatus::Ok);
+    EXPECT_EQ(file.text, L"a=1");
+  }
+  UniqueFile locker = OpenShared(path, 0);
+  ASSERT_TRUE(locker);
   KeyValueMap map;
   FileStatus status = FileStatus::Ok;
   EXPECT_FALSE(LoadKeyValueFile(map, path, &status));
-  EXPECT_EQ(status, FileStatus::Unreadable);
+  EXPECT_EQ(status, FileStatus::Unreadable);  // not mistaken for an empty or missing file
 }
 
 TEST(WinTextFile, WriteWhileTheFileIsHeldFailsAndKeepsIt) {
@@ -55,22 +73,10 @@ TEST(WinTextFile, WriteWhileTheFileIsHeldFailsAndKeepsIt) {
     EXPECT_FALSE(WriteTextFile(path, L"new=2"));
   }
   EXPECT_EQ(ReadTextFile(path).text, L"old=1");
-  // and no temporary is left beside it
   WIN32_FIND_DATAW found;
-  UniqueFind search(::FindFirstFileW(folder.Join(L"*").c_str(), &found));
-  int files = 0;
-  if (search) do {
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
-    } while (::FindNextFileW(search.get(), &found));
-  EXPECT_EQ(files, 1);
-}
-
-TEST(WinTextFile, ReadOnlyFileReads) {
-  tvtest::TempFolder folder;
-  const std::wstring path = folder.Join(L"ro.ini");
-  ASSERT_TRUE(WriteTextFile(path, L"a=1"));
-  ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_EQ(ReadTextFile(path).text, L"a=1");
+  UniqueFind search(::FindFirstFileW(folder.Join(L"held.ini*").c_str(), &found));
+  ASSERT_TRUE(search);
+  EXPECT_FALSE(::FindNextFileW(search.get(), &found));  // no temporary left beside it
 }
 
 TEST(WinTextFile, PathsBeyond260CharactersWork) {
@@ -82,16 +88,50 @@ TEST(WinTextFile, PathsBeyond260CharactersWork) {
   }
   const std::wstring path = deep + L"\\settings.ini";
   ASSERT_TRUE(WriteTextFile(path, L"long=yes"));
-  EXPECT_TRUE(IsExistingFile(path));
-  EXPECT_TRUE(IsExistingFolder(deep));
+  EXPECT_TRUE(IsExistingFile(path) && IsExistingFolder(deep));
   EXPECT_EQ(ReadTextFile(path).text, L"long=yes");
+  const std::wstring tail(300, L'a');
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\short"), L"C:\\short");
+  EXPECT_EQ(ExtendedLengthPath(L"C:\\" + tail), L"\\\\?\\C:\\" + tail);
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\C:\\" + tail), L"\\\\?\\C:\\" + tail);
+  EXPECT_EQ(ExtendedLengthPath(L"\\\\server\\share\\" + tail), L"\\\\?\\UNC\\server\\share\\" + tail);
 }
 
-TEST(ExtendedLengthPath, PrefixesOnlyLongAbsolutePaths) {
-  EXPECT_EQ(ExtendedLengthPath(L"C:\\short"), L"C:\\short");
-  const std::wstring longLocal = L"C:\\" + std::wstring(300, L'a');
-  EXPECT_EQ(ExtendedLengthPath(longLocal), L"\\\\?\\" + longLocal);
-  const std::wstring longUnc = L"\\\\server\\share\\" + std::wstring(300, L'a');
-  EXPECT_EQ(ExtendedLengthPath(longUnc), L"\\\\?\\UNC\\server\\share\\" + std::wstring(300, L'a'));
-  EXPECT_EQ(ExtendedLengthPath(L"\\\\?\\" + longLocal), L"\\\\?\\" + longLocal);
+TEST(Shortcut, ResolvesToANonAnsiTargetAndFailsCleanly) {
+  tvtest::TempFolder folder;
+  const std::wstring target = folder.WriteBytes(L"picture \x65E5.jpg", "jpeg");
+  const std::wstring link = folder.Join(L"picture.lnk");
+  ASSERT_TRUE(CreateShortcut(target, link, L"/instance"));
+  EXPECT_EQ(ResolveShortcut(link), target);
+  EXPECT_EQ(ResolveShortcut(folder.Join(L"missing.lnk")), L"");
+  EXPECT_EQ(ResolveShortcut(folder.WriteBytes(L"garbage.lnk", "this is not a shell link")), L"");
+  EXPECT_FALSE(CreateShortcut(target, folder.Join(L"no\\such\\folder\\x.lnk"), L""));
+}
+
+TEST(Clipboard, TextAndFileListsWithDropEffect) {
+  const std::wstring text = L"C:\\Pictures\\\x65E5\x672C.jpg";
+  ASSERT_TRUE(CopyTextToClipboard(text));
+  EXPECT_EQ(ReadClipboardText(), text);
+  const std::vector<std::wstring> paths = {L"C:\\a\\one.jpg", L"C:\\b\\two \x65E5.png"};
+  for (DropEffect effect : {DropEffect::Move, DropEffect::Copy}) {
+    ASSERT_TRUE(PutFilesOnClipboard(paths, effect));
+    DropEffect read = effect == DropEffect::Move ? DropEffect::Copy : DropEffect::Move;
+    EXPECT_EQ(ReadClipboardFiles(&read), paths);
+    EXPECT_EQ(read, effect);
+  }
+}
+
+TEST(DroppedFiles, CollectsEveryPathInOrderIncludingLongOnes) {
+  const std::wstring longPath = L"C:\\" + std::wstring(400, L'x') + L".jpg";
+  std::vector<std::wstring> list = {L"already there"};
+  EXPECT_EQ(CollectDroppedFiles(MakeDrop({L"C:\\a.jpg", longPath, L"C:\\plain.lnk"}), list), 4u);
+  EXPECT_EQ(list, (std::vector<std::wstring>{L"already there", L"C:\\a.jpg", longPath, L"C:\\plain.lnk"}));
+}
+
+TEST(OpenDialogResult, OneFullPathOrFolderWithNamesAndCodePages) {
+  const wchar_t one[] = L"C:\\pics\\a.jpg\0\0", many[] = L"C:\\pics\0a.jpg\0b.png\0\0", root[] = L"C:\\\0a.jpg\0\0";
+  EXPECT_EQ(SplitOpenDialogResult(one, std::size(one)), (std::vector<std::wstring>{L"C:\\pics\\a.jpg"}));
+  EXPECT_EQ(SplitOpenDialogResult(many, std::size(many)), (std::vector<std::wstring>{L"C:\\pics\\a.jpg", L"C:\\pics\\b.png"}));
+  EXPECT_EQ(SplitOpenDialogResult(root, std::size(root)), (std::vector<std::wstring>{L"C:\\a.jpg"}));
+  EXPECT_EQ(NarrowToWide(WideToNarrow(L"\x65E5", CP_UTF8, 0), CP_UTF8), L"\x65E5");
 }
