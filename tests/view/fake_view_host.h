@@ -13,8 +13,6 @@ inline void PrintTo(const Rect& r, std::ostream* os) {
 inline void PrintTo(const PixelBox& b, std::ostream* os) {
   *os << "Box{" << b.left << ", " << b.top << ", " << b.width << " x " << b.height << "}";
 }
-inline void PrintTo(const Point& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
-inline void PrintTo(const PixelSize& s, std::ostream* os) { *os << s.width << " x " << s.height; }
 }  // namespace tv
 
 namespace tvtest {

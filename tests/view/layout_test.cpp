@@ -47,12 +47,10 @@ void RunTable(const std::vector<Row>& table, void (*setMode)(ViewOptions&, doubl
 
 TEST(Layout, NaturalSizeShrinksIntoTheWorkArea) {
   RunTable({{"both sides too large, height decides", {4000, 3000}, 0, {960, 540}, 0, {240, 0, 1440, 1080}, 0.36, 0},
-            {"only the height too large, width rounded", {1001, 2000}, 0, {960, 540}, 0, {690, 0, 541, 1080}, 0.54, 0},
             {"raised to the minimum box", {10, 10}, 0, {960, 540}, 0, {935, 515, 50, 50}, 5.0, 0},
             {"fits", {800, 600}, 0, {960, 540}, 0, {560, 240, 800, 600}, 1.0, 0},
             {"only the width too large", {3000, 1000}, 0, {960, 540}, 0, {0, 220, 1920, 640}, 0.64, 0},
             {"centre near the corner: kept inside", {800, 600}, 0, {100, 100}, 0, {0, 0, 800, 600}, 1.0, 0},
-            {"centre near the far corner", {800, 600}, 0, {1900, 1000}, 0, {1120, 480, 800, 600}, 1.0, 0},
             {"turned right", {4000, 3000}, 1, {960, 540}, 0, {555, 0, 810, 1080}, 0.27, 0},
             {"tall and thin turned left", {100, 3000}, 3, {960, 540}, 0, {0, 508, 1920, 64}, 0.64, 0}},
            [](ViewOptions&, double) {});
@@ -60,13 +58,10 @@ TEST(Layout, NaturalSizeShrinksIntoTheWorkArea) {
 
 TEST(Layout, FitToScreenFillsOneSide) {
   RunTable({{"height fills", {4000, 3000}, 0, {960, 540}, 0, {240, 0, 1440, 1080}, 0.36, 1},
-            {"enlarged", {800, 600}, 0, {960, 540}, 0, {240, 0, 1440, 1080}, 1.8, 1},
             {"1x1", {1, 1}, 0, {960, 540}, 0, {420, 0, 1080, 1080}, 1080.0, 1},
-            {"portrait turned right", {3000, 4000}, 1, {960, 540}, 0, {240, 0, 1440, 1080}, 0.36, 1},
             {"centre left: left edge", {4000, 3000}, 0, {100, 540}, 0, {0, 0, 1440, 1080}, 0.36, 1},
             {"Right Top", {4000, 3000}, 0, {960, 540}, 3, {480, 0, 1440, 1080}, 0.36, 1},
             {"width fills, centre low", {3000, 1000}, 0, {960, 1070}, 0, {0, 440, 1920, 640}, 0.64, 2},
-            {"width fills, Center", {3000, 1000}, 0, {960, 10}, 1, {0, 220, 1920, 640}, 0.64, 2},
             {"width fills, Left Bottom", {3000, 1000}, 0, {960, 540}, 4, {0, 440, 1920, 640}, 0.64, 2}},
            [](ViewOptions& o, double) { o.FitToScreen = true; });
 }
@@ -74,10 +69,8 @@ TEST(Layout, FitToScreenFillsOneSide) {
 TEST(Layout, UseWholeScreenCoversTheWorkArea) {
   RunTable({{"width fills", {4000, 3000}, 0, {960, 540}, 0, {0, -180, 1920, 1440}, 0.48, 2},
             {"Right Bottom", {4000, 3000}, 0, {960, 540}, 5, {0, -360, 1920, 1440}, 0.48, 2},
-            {"Left Top", {4000, 3000}, 0, {960, 540}, 2, {0, 0, 1920, 1440}, 0.48, 2},
             {"centre high: no gap at the bottom", {4000, 3000}, 0, {960, 100}, 0, {0, -360, 1920, 1440}, 0.48, 2},
             {"height fills", {3000, 1000}, 0, {960, 540}, 0, {-660, 0, 3240, 1080}, 1.08, 1},
-            {"centre right: no gap at the left", {3000, 1000}, 0, {3000, 540}, 0, {0, 0, 3240, 1080}, 1.08, 1},
             {"1x1", {1, 1}, 0, {960, 540}, 0, {0, -420, 1920, 1920}, 1920.0, 2}},
            [](ViewOptions& o, double) { o.UseWholeScreen = true; });
 }
@@ -111,10 +104,7 @@ TEST(Layout, FixDiagonalLengthScalesToTheDiagonal) {
 
 // A diagonal of 0 (as a fresh settings file holds) used to shrink every picture to nothing.
 TEST(Layout, FixedDiagonalOfZeroStillShowsTheMinimumBox) {
-  ViewOptions o = tvtest::CentredAt(960, 540);
-  o.FixDiagonalLength = true;
-  o.DiagonalLength = 0;
-  Scene s(o);
+  Scene s(tvtest::With([](ViewOptions& o) { o.FixDiagonalLength = true, o.DiagonalLength = 0; }));
   s.Show(800, 600);
   EXPECT_EQ(s.Size(), (PixelSize{57, 42}));
 }
@@ -150,62 +140,44 @@ TEST(Layout, PositionModesPlaceTheNaturalSizeAndMoveTheCentre) {
   }
 }
 
-TEST(Layout, FitToScreenWithTheScreensShapeKeepsThePosition) {
-  Scene s(tvtest::With([](ViewOptions& o) { o.FitToScreen = true; }));
-  s.view.SetPictureRect({5, 7, 100, 100});
-  s.Show(3840, 2160);
-  EXPECT_EQ(s.view.FitState(), 3);
-  EXPECT_EQ(s.view.PictureRect(), (PixelBox{5, 7, 1920, 1080}));
-}
-
-TEST(Layout, BorderInsetsTheWorkAreaAndSurroundsThePicture) {
-  Scene s(tvtest::With([](ViewOptions& o) { o.FrameWidth = 10; }));
-  s.Show(4000, 3000);
-  EXPECT_EQ(s.view.WorkArea(), (PixelBox{10, 10, 1900, 1060}));
-  EXPECT_EQ(s.view.PictureRect(), (PixelBox{254, 10, 1413, 1060}));  // 1413.33 truncated
-  EXPECT_EQ(s.host.moves.back(), (Rect{244, 0, 1677, 1080}));
+TEST(Layout, ScreenShapedFitBorderAndRestoredPicture) {
+  Scene fit(tvtest::With([](ViewOptions& o) { o.FitToScreen = true; }));
+  fit.view.SetPictureRect({5, 7, 100, 100});
+  fit.Show(3840, 2160);  // the screen's shape: the position is kept
+  EXPECT_EQ(fit.view.FitState(), 3);
+  EXPECT_EQ(fit.view.PictureRect(), (PixelBox{5, 7, 1920, 1080}));
+  Scene border(tvtest::With([](ViewOptions& o) { o.FrameWidth = 10; }));
+  border.Show(4000, 3000);
+  EXPECT_EQ(border.view.PictureRect(), (PixelBox{254, 10, 1413, 1060}));  // 1413.33 truncated
+  EXPECT_EQ(border.host.moves.back(), (Rect{244, 0, 1677, 1080}));
+  Scene restored(tvtest::With([](ViewOptions& o) { o.SizeRatio = 0.25, o.PositionMode = 5; }, 500, 400));
+  restored.view.SetRestoringPrevious(true);  // keeps its zoom and centre
+  restored.Show(800, 600);
+  EXPECT_EQ(restored.view.PictureRect(), (PixelBox{400, 325, 200, 150}));
 }
 
 TEST(Layout, SecondMonitorLeftOfAndAboveThePrimary) {
   const MonitorList monitors = {tvtest::Screen(1920, 1080), {{-1280, -1024, 0, 0}, {-1280, -1024, 0, -40}}};
-  ViewOptions o = tvtest::CentredAt(-640, -512);
-  o.PositionMode = 1;
-  Scene s(o, monitors);
+  Scene s(tvtest::With([](ViewOptions& o) { o.PositionMode = 1; }, -640, -512), monitors);
   EXPECT_EQ(s.view.DesktopRect(), (Rect{-1280, -1024, 1920, 1080}));
   s.Show(800, 600);
   EXPECT_EQ(s.host.moves.back(), (Rect{-1040, -832, -240, -232}));
-  // A centre outside every monitor uses the nearest one.
-  Scene far(tvtest::CentredAt(-5000, -200), monitors);
+  Scene far(tvtest::CentredAt(-5000, -200), monitors);  // outside every monitor: the nearest
   far.Show(800, 600);
   EXPECT_EQ(far.view.PictureRect(), (PixelBox{-1280, -640, 800, 600}));
 }
 
 TEST(Layout, NewPictureUnderADragKeepsTheGrabbedPointUnderTheCursor) {
-  Scene s;
-  s.host.dragMode = 1;
+  Scene s, t;
+  s.host.dragMode = t.host.dragMode = 1;
   s.host.drag.relX = 0.5;
-  s.host.drag.relY = 0.25;
+  s.host.drag.relY = t.host.drag.relY = 0.25;
   s.host.cursor = {1000, 500};
   s.Show(800, 600);
   EXPECT_EQ(s.view.PictureRect(), (PixelBox{600, 350, 800, 600}));
   EXPECT_EQ(s.host.drag.grabOffset, (Point{400, 150}));
-  EXPECT_EQ(s.host.drag.startLeftTop, (Point{600, 350}));
   EXPECT_EQ(s.host.endDrags, 0);
-  // Without a grab point the drag ends and the layout is the usual one.
-  Scene t;
-  t.host.dragMode = 1;
-  t.host.drag.relY = 0.5;
-  t.Show(800, 600);
+  t.Show(800, 600);  // without a grab point the drag ends
   EXPECT_EQ(t.host.endDrags, 1);
   EXPECT_EQ(t.view.PictureRect(), (PixelBox{560, 240, 800, 600}));
-}
-
-TEST(Layout, RestoringThePreviousPictureKeepsItsZoomAndCentre) {
-  ViewOptions o = tvtest::CentredAt(500, 400);
-  o.SizeRatio = 0.25;
-  o.PositionMode = 5;
-  Scene s(o);
-  s.view.SetRestoringPrevious(true);
-  s.Show(800, 600);
-  EXPECT_EQ(s.view.PictureRect(), (PixelBox{400, 325, 200, 150}));
 }
