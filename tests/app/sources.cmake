@@ -3,6 +3,3 @@ list(APPEND PURE_TESTS tests/app/startup_test.cpp tests/app/display_timing_test.
 if(WIN_BUILD)
   list(APPEND WIN_TESTS tests/app/viewer_fixture.cpp tests/app/viewer_test.cpp)
 endif()
-if(WIN_BUILD)
-  list(APPEND BENCH_SOURCES tests/app/viewer_bench.cpp tests/imaging/picture_files.cpp)
-endif()

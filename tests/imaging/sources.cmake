@@ -8,5 +8,3 @@ list(APPEND FUZZ_TARGETS
 list(APPEND WIN_TESTS
   tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
   tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp)
-list(APPEND BENCH_SOURCES
-  tests/imaging/loader_bench.cpp tests/imaging/picture_files.cpp tools/sample_files.cpp)

@@ -2,5 +2,4 @@ list(APPEND PURE_TESTS
   tests/settings/settings_text_test.cpp tests/settings/settings_store_test.cpp
   tests/settings/list_files_test.cpp)
 list(APPEND WIN_TESTS tests/settings/settings_win_test.cpp)
-list(APPEND BENCH_SOURCES tests/settings/settings_bench.cpp)
 list(APPEND FUZZ_TARGETS fuzz_settings_files:tests/settings/fuzz_settings_files.cpp)

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "tests/bench.h"
+#include "bench/bench.h"
 #include "util/key_value.h"
 #include "util/text_file.h"
 #include "util/wildcard.h"

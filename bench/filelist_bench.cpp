@@ -3,7 +3,7 @@
 
 #include "filelist/list_builder.h"
 #include "filelist/sort_order.h"
-#include "tests/bench.h"
+#include "bench/bench.h"
 #include "tests/support/temp_folder.h"
 #include "util/text.h"
 #include "util/win_handles.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "settings/list_file.h"
-#include "tests/bench.h"
+#include "bench/bench.h"
 #include "tests/settings/test_support.h"
 #include "util/text.h"
 

@@ -9,7 +9,7 @@
 #include "app/main_form.h"
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
-#include "tests/bench.h"
+#include "bench/bench.h"
 #include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"

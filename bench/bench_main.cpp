@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/bench.h"
+#include "bench/bench.h"
 
 namespace tvbench {
 

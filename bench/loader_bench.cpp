@@ -11,7 +11,7 @@
 
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
-#include "tests/bench.h"
+#include "bench/bench.h"
 #include "tests/imaging/picture_files.h"
 
 namespace {
