@@ -68,6 +68,27 @@ bool DecodeStill(const std::uint8_t* data, std::size_t size, std::uint32_t fillA
   return true;
 }
 
+// Decodes the decoder's next frame into a new canvas-sized bitmap, flattened
+// onto the fill colour, and appends it to the picture.
+bool AppendNextFrame(WebPAnimDecoder* decoder, std::size_t canvasBytes, std::uint32_t fillArgb,
+                     WebpPicture& picture, int& timestamp) {
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+  if (!bitmap) return false;
+  std::uint8_t* canvas = nullptr;
+  bool got = false;
+  if (!RunGuarded([&] {
+        got = WebPAnimDecoderHasMoreFrames(decoder) && WebPAnimDecoderGetNext(decoder, &canvas, &timestamp);
+      }) ||
+      !got || !canvas)
+    return false;
+  std::memcpy(bits, canvas, canvasBytes);
+  FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
+  picture.bitmaps.push_back(std::move(bitmap));
+  picture.pixels.push_back(bits);
+  return true;
+}
+
 bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture,
                      std::uint64_t preRenderLimitBits) {
   WebPAnimDecoderOptions options;
@@ -102,21 +123,8 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
     picture.preRendered = true;
     std::vector<int> timestamps;
     for (std::uint32_t i = 0; i < info.frame_count; ++i) {
-      void* bits = nullptr;
-      UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
-      if (!bitmap) return false;
-      std::uint8_t* canvas = nullptr;
       int timestamp = 0;
-      bool got = false;
-      if (!RunGuarded([&] {
-            got = WebPAnimDecoderHasMoreFrames(probe.get()) && WebPAnimDecoderGetNext(probe.get(), &canvas, &timestamp);
-          }) ||
-          !got || !canvas)
-        return false;
-      std::memcpy(bits, canvas, canvasBytes);
-      FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
-      picture.bitmaps.push_back(std::move(bitmap));
-      picture.pixels.push_back(bits);
+      if (!AppendNextFrame(probe.get(), canvasBytes, fillArgb, picture, timestamp)) return false;
       timestamps.push_back(timestamp);
     }
     picture.delaysMs.resize(timestamps.size());
@@ -136,18 +144,8 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
   }
   picture.decoder = openDecoder(picture.streamCopy.data());
   if (!picture.decoder) return false;
-  void* bits = nullptr;
-  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
-  if (!bitmap) return false;
-  std::uint8_t* canvas = nullptr;
   int timestamp = 0;
-  bool got = false;
-  if (!RunGuarded([&] { got = WebPAnimDecoderGetNext(picture.decoder.get(), &canvas, &timestamp); }) || !got || !canvas)
-    return false;
-  std::memcpy(bits, canvas, canvasBytes);
-  FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
-  picture.bitmaps.push_back(std::move(bitmap));
-  picture.pixels.push_back(bits);
+  if (!AppendNextFrame(picture.decoder.get(), canvasBytes, fillArgb, picture, timestamp)) return false;
   picture.delaysMs.push_back(DelayOrDefault(timestamp));
   picture.lastTimestamp = timestamp;
   return true;
