@@ -151,6 +151,23 @@ TEST_F(FileListModel, RemoveWithListViewShown) {
   EXPECT_TRUE(list.IsSelected(0) && !list.IsSelected(1));  // the flags shift with the entries
 }
 
+// Regression: the item under the list box's cursor is the one the user
+// removed, even when the model last saw the cursor elsewhere; the item that
+// takes its place becomes the selection.
+TEST_F(FileListModel, RemoveInListViewReselectsAtTheBoxCursor) {
+  host.listViewShown = true;
+  ShowIn({L"a", L"b", L"c", L"d"}, 0);
+  list.SetListCursor(0);  // what the model saw before the user moved on
+  host.model = &list;
+  host.boxSelected = {2};
+  host.boxCursor = 2;
+  EXPECT_TRUE(list.RemoveEntry(2));
+  EXPECT_EQ(Paths(list.FileList()), (Strings{L"a", L"b", L"d"}));
+  EXPECT_EQ(list.ListCursor(), 2);
+  EXPECT_TRUE(list.IsSelected(2));
+  EXPECT_TRUE(host.Called("select 2"));
+}
+
 TEST_F(FileListModel, ArchiveEnterSortAndLeave) {
   host.archives[L"z.zip"] = {L"one.jpg", L"two.png", L"three.jpg"};
   ShowIn({L"a.jpg", L"z.zip", L"b.jpg"}, 1);
