@@ -42,6 +42,39 @@ struct LoopTree {
   }
 };
 
+// The handles this process holds, from the system's handle list (Wine's
+// GetProcessHandleCount always answers 0); -1 when the list cannot be had.
+int OwnHandleCount() {
+  struct Entry {
+    ULONG process;
+    BYTE type, flags;
+    USHORT handle;
+    void* object;
+    ACCESS_MASK access;
+  };
+  struct Table {
+    ULONG count;
+    Entry entries[1];
+  };
+  using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return -1;
+  constexpr int kSystemHandleInformation = 16;
+  for (ULONG size = 1 << 20; size <= (1u << 28); size *= 4) {
+    std::vector<std::uint64_t> buffer(size / sizeof(std::uint64_t));
+    ULONG needed = 0;
+    const LONG status = query(kSystemHandleInformation, buffer.data(), size, &needed);
+    if (status == static_cast<LONG>(0xC0000004)) continue;  // the list outgrew the buffer
+    if (status != 0) return -1;
+    const auto* table = reinterpret_cast<const Table*>(buffer.data());
+    int own = 0;
+    for (ULONG i = 0; i < table->count; ++i) own += table->entries[i].process == ::GetCurrentProcessId();
+    return own;
+  }
+  return -1;
+}
+
 }  // namespace
 
 TEST(FolderScan, RecursesDepthFirstWithOwnFilesFirstAndRealFacts) {
@@ -151,6 +184,31 @@ TEST(FolderScan, PathsBeyond260CharactersAreListed) {
   EXPECT_EQ(found[0].size, 5u);
   EXPECT_NE(found[0].time, 0);
   EXPECT_EQ(Paths(Scan(temp.Join(relative), false)), Strings{deep});  // a long start folder too
+}
+
+// Regression: each level's listing (a handle and its batch buffer) is closed
+// before the scan descends, so a deep tree holds no handle per level.
+TEST(FolderScan, DepthCostsNoHandlesWhileScanning) {
+  constexpr int kDepth = 60;
+  tvtest::TempFolder temp;
+  std::wstring relative = L"d";
+  for (int level = 0; level < kDepth; ++level, relative += L"\\d") {
+    temp.MakeFolder(relative);
+    temp.WriteBytes(relative + L"\\f.jpg", "x");
+  }
+  FolderScanJob job;
+  job.Prepare(temp.path(), true, L"*.*");
+  job.SetPollEscapeKey(false);
+  std::vector<int> handleCounts;  // as each folder's listing begins
+  job.SetListingStarted([&handleCounts](const std::wstring&) { handleCounts.push_back(OwnHandleCount()); });
+  ASSERT_TRUE(job.Start());
+  ASSERT_EQ(::WaitForSingleObject(job.Worker(), 60'000), WAIT_OBJECT_0);
+  job.Finish();
+  EXPECT_EQ(job.TakeResult().size(), size_t(kDepth));
+  ASSERT_EQ(handleCounts.size(), size_t(kDepth + 1));  // the start folder and every level
+  const auto [least, most] = std::minmax_element(handleCounts.begin(), handleCounts.end());
+  EXPECT_GT(*least, 0);
+  EXPECT_LE(*most - *least, 4);
 }
 
 namespace {
