@@ -107,9 +107,14 @@ TEST(SettingsText, ColourValuesAreClampedAsColourReferences) {
 
 TEST(SettingsText, MissingOrMalformedKeysTakeTheirIfMissingValues) {
   Settings s = Varied();
+  s.ShowingList = s.SlideShow = false;  // so only the reading can turn them on
   ReadSettingsValues(s, MapOf(L"AlwaysTop=yes\nLocked=maybe\nSlideShow= TRUE \n"));
-  EXPECT_EQ(s.CenterX, -20);  // kept
-  EXPECT_TRUE(s.Locked && !s.AlwaysTop && s.SlideShow && s.ShowingList && s.History.empty());
+  EXPECT_EQ(s.CenterX, -20);   // missing, no value of its own: kept
+  EXPECT_TRUE(s.Locked);       // malformed, no value of its own: kept
+  EXPECT_FALSE(s.AlwaysTop);   // malformed: its own value
+  EXPECT_TRUE(s.SlideShow);    // blanks and case are forgiven
+  EXPECT_TRUE(s.ShowingList);  // missing: on, although the initial value is off
+  EXPECT_TRUE(s.History.empty());
   EXPECT_EQ(s.FrameColor, 0xFFFFFFFFu);
   EXPECT_EQ(s.JpegCompressRatio1, 25);
   EXPECT_EQ(ReadBack(L"").FullFillColor, 0xFF000000u);
