@@ -103,7 +103,9 @@ TEST(FolderScan, RecursesDepthFirstWithOwnFilesFirstAndRealFacts) {
   // A file gone between listing and query keeps its path with 0 and 0.
   ASSERT_TRUE(::DeleteFileW(a.c_str()));
   const ImageEntry gone = EntryForFile(a);
-  EXPECT_TRUE(gone.path == a && gone.time == 0 && gone.size == 0);
+  EXPECT_EQ(gone.path, a);
+  EXPECT_EQ(gone.time, 0);
+  EXPECT_EQ(gone.size, 0u);
 }
 
 // Shortcuts to files add their targets, to folders recurse (only when the

@@ -66,7 +66,9 @@ TEST(SettingsStore, SavedSettingsAndListComeBackUnlessCtrlOrFilesAreGiven) {
     g.WriteIni(ReadTextFile(f.Path()).text);
     const SettingsLoadResult result = g.Load(inputs);
     const bool restored = !inputs.keys.leftCtrl && !inputs.filesGiven;
-    EXPECT_TRUE(result.ok && result.listRestored == restored && result.windowSide == 300);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.listRestored, restored);
+    EXPECT_EQ(result.windowSide, 300);
     EXPECT_EQ(g.host.shortcutOffers, 0);
     EXPECT_EQ(g.settings.CenterX, 640);  // the settings themselves are always read
     EXPECT_EQ(g.settings == saved, restored);
@@ -82,7 +84,8 @@ TEST(SettingsStore, RestoredListFollowsTheMaskAndAUsableFileGetsNoBackup) {
   EXPECT_EQ(f.settings.ShowIndex, 0);  // never negative
   ASSERT_EQ(f.list.size(), 1u);
   EXPECT_EQ(f.list[0].path, L"C:\\a.jpg");
-  EXPECT_TRUE(f.Save() && !IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save());
+  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
 }
 
 TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
@@ -96,7 +99,8 @@ TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
   EXPECT_EQ(f.host.messages[0].caption, L"Information");
   IniFixture crossed;  // Ctrl and Shift of different sides
   crossed.WriteIni(L"IniFileVersion=2\nCenterX=5\n");
-  EXPECT_TRUE(crossed.Load(With(true, false, true)).ok && crossed.settings.CenterX == 5);
+  EXPECT_TRUE(crossed.Load(With(true, false, true)).ok);
+  EXPECT_EQ(crossed.settings.CenterX, 5);
 }
 
 TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
@@ -109,7 +113,8 @@ TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
   EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), old);  // reading changes nothing
   for (const int centerX : {321, 322}) {  // only the first overwrite makes a backup
     f.settings.CenterX = centerX;
-    ASSERT_TRUE(f.Save() && f.HoldsCurrent());
+    ASSERT_TRUE(f.Save());
+    ASSERT_TRUE(f.HoldsCurrent());
     EXPECT_EQ(tvtest::ReadAllBytes(f.Path() + L".bak"), old);
   }
 }
@@ -119,7 +124,8 @@ TEST(SettingsStore, EmptyFileReadsAsUnusableAndIsReplaced) {
   f.WriteIni(L"");
   EXPECT_FALSE(f.Load().ok);
   EXPECT_TRUE(f.host.messages.empty());
-  EXPECT_TRUE(f.Save() && f.HoldsCurrent());
+  EXPECT_TRUE(f.Save());
+  EXPECT_TRUE(f.HoldsCurrent());
 }
 
 TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
@@ -132,7 +138,9 @@ TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_EQ(f.host.messages[0].caption, L"Failed");
   EXPECT_NE(f.host.messages[0].text.find(f.Path()), std::wstring::npos);
-  EXPECT_TRUE(f.Save() && IsExistingFolder(f.Path()) && !IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save());
+  EXPECT_TRUE(IsExistingFolder(f.Path()));
+  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
   EXPECT_EQ(f.host.messages.size(), 1u);
 }
 
@@ -154,7 +162,8 @@ TEST(SettingsStore, UnknownAppDataFolderReadsAndWritesNothing) {
   IniFixture f;
   f.store = SettingsStore(L"", L"work");
   EXPECT_EQ(f.Path(), L"");
-  EXPECT_FALSE(f.Load().ok || f.Save());
+  EXPECT_FALSE(f.Load().ok);
+  EXPECT_FALSE(f.Save());
   EXPECT_EQ(f.host.shortcutOffers, 0);
   EXPECT_FALSE(IsExistingFolder(SettingsFolderIn(L"")));
 }

@@ -79,9 +79,12 @@ TEST(SettingsText, ShowKeysOnlyTravelWithLoadLastFile) {
   Settings written = Varied();
   written.LoadLastFile = false;
   const std::wstring text = BuildSettingsText(written, {});
-  EXPECT_FALSE(Has(text, L"ShowIndex=") || Has(text, L"tflFileName="));
+  EXPECT_FALSE(Has(text, L"ShowIndex="));
+  EXPECT_FALSE(Has(text, L"tflFileName="));
   const Settings read = ReadBack(text + L"ShowIndex=4\nShowFileName=x\n");
-  EXPECT_TRUE(read.ShowIndex == -1 && read.ShowFileName.empty() && read.CenterX == -20);
+  EXPECT_EQ(read.ShowIndex, -1);
+  EXPECT_EQ(read.ShowFileName, L"");
+  EXPECT_EQ(read.CenterX, -20);
 }
 
 TEST(SettingsText, OutOfRangeValuesAreClamped) {
@@ -146,11 +149,13 @@ TEST(SettingsText, ValuesWithLineBreaksAreNeverWritten) {
   s.ShortCutFileName = L"C:\\x.lnk\nHideTaskButton=false";
   s.FileMaskString = L"*.jpg\r";
   const std::wstring text = BuildSettingsText(s, {});
-  EXPECT_FALSE(Has(text, L"\r") || Has(text, L"server"));
+  EXPECT_FALSE(Has(text, L"\r"));
+  EXPECT_FALSE(Has(text, L"server"));
   const Settings read = ReadBack(text);
   EXPECT_EQ(read.PluginPath, (std::vector<std::wstring>{L"C:\\good", L"D:\\also good"}));  // no gaps
   EXPECT_EQ(read.History, (std::vector<std::wstring>{L"C:\\h"}));
-  EXPECT_TRUE(read.HideTaskButton && read.ShortCutFileName.empty());
+  EXPECT_TRUE(read.HideTaskButton);
+  EXPECT_EQ(read.ShortCutFileName, L"");
   EXPECT_EQ(read.FileMaskString, L"*.*");
 }
 
