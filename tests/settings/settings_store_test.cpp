@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "settings/settings_store.h"
 #include "settings/settings_text.h"
@@ -41,14 +42,48 @@ StartInputs With(bool leftCtrl, bool leftShift, bool rightShift, bool files = fa
 
 }  // namespace
 
-TEST(SettingsStore, MissingFileIsCreatedWithInitialValues) {
+namespace {
+
+// A fresh instance's file, byte for byte: every default and the key order.
+constexpr wchar_t kFreshIni[] =
+    L"IniFileVersion=2\nCenterX=100\nCenterY=100\nFormLeft=0\nFormTop=0\nAlwaysTop=false\nHideTaskButton=true\n"
+    L"ShowingList=false\nSlideShow=false\nSSInterval=5000\nSSSaveIniInterval=300000\nFrameWidth=0\n"
+    L"FrameColor=16777215\nAlphaBlendValue=255\nFontSize=9\nFixSizeRatio=false\nFitToScreen=false\nPositionMode=0\n"
+    L"FixRotate=false\nRotateValue=0\nWheelSensitivity=120\nFixDiagonalLength=false\nDiagonalLength=0\n"
+    L"UseWholeScreen=false\nFullScreen=false\nSizeRatio=1.000000\nLocked=false\nSearchSubFolder=true\n"
+    L"LoadLastFile=false\nKeepPreviousPosition=false\nTrayIconColor=0\nUseCursorSize=0\nFullFillColor=0\n"
+    L"ShortCutFileName=\nCreateSendToLink=false\nJpegCompressRatio0=85\nJpegCompressRatio1=85\n"
+    L"JpegCompressRatio2=50\nJpegCompressRatio3=30\nFileMaskString=*.*\nEnableFileMask=false\n"
+    L"AutoLoadFileFolder=true\nInternalLoader=*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;\nLastMovedFolder=\n"
+    L"StockColor0=0\nStockColor1=0\nStockColor2=0\nStockColor3=0\nStockColor4=0\nStockColor5=0\nStockColor6=0\n"
+    L"StockColor7=0\nStockColor8=0\nStockColor9=0\nStockColor10=0\nStockColor11=0\nStockColor12=0\n"
+    L"StockColor13=0\nStockColor14=0\nStockColor15=0\n";
+
+// UTF-16 little-endian with a byte-order mark and CR LF line ends.
+std::string Utf16FileBytes(std::wstring_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const wchar_t c : text) {
+    if (c == L'\n') bytes += std::string("\r\0", 2);
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>((c >> 8) & 0xFF);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+TEST(SettingsStore, FreshInstanceWritesEveryDefaultInKeyOrder) {
   for (const bool named : {false, true}) {
     IniFixture f;
     const SettingsLoadResult result = f.Load(With(false, false, false, false, named));
-    EXPECT_TRUE(result.ok && !result.listRestored && result.windowSide == 200);
-    EXPECT_EQ(f.host.shortcutOffers, named ? 0 : 1);
-    EXPECT_TRUE(f.host.messages.empty() && f.settings == Settings{} && f.HoldsCurrent());
+    EXPECT_TRUE(result.ok);
+    EXPECT_FALSE(result.listRestored);
+    EXPECT_EQ(result.windowSide, 200);
+    EXPECT_EQ(f.host.shortcutOffers, named ? 0 : 1);  // offered to the default instance only
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_EQ(f.settings, Settings{});
     EXPECT_EQ(f.Path(), f.appData.Join(L"taverlune") + tvtest::Separator() + L"work.ini");
+    EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), Utf16FileBytes(kFreshIni));
   }
 }
 
