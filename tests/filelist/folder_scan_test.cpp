@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "filelist/file_entry.h"
-#include "filelist/folder_identity.h"
 #include "filelist/folder_scan_job.h"
 #include "filelist/folder_scanner.h"
 #include "tests/filelist/list_test_helpers.h"
@@ -158,15 +157,6 @@ TEST(FolderScan, LinksBackToAListedAncestorAreNotEntered) {
   if (!tree.DirectoryLink(L"Top\\mid\\deep\\loop", L"Top\\mid")) GTEST_SKIP() << "no directory links here";
   ASSERT_TRUE(CreateShortcut(tree.temp.Join(L"TOP\\MID"), tree.temp.Join(L"Top\\mid\\deep\\back.lnk"), L""));
   EXPECT_EQ(Paths(Scan(tree.temp.Join(L"Top"))), (Strings{tree.top, tree.mid, deep}));
-}
-
-// A listed subfolder's identity is derived from its parent's (the scan tests
-// above show it matches the opened folder); without a volume or an index
-// there is nothing to derive from.
-TEST(FolderIdentity, SubfolderIdentityNeedsAVolumeAndAnIndex) {
-  EXPECT_EQ(AsciiLower(SubfolderIdentity(L"id:1A2B:FF", 0x10)), L"id:1a2b:10");
-  EXPECT_EQ(SubfolderIdentity(L"id:1A2B:FF", 0), L"");
-  EXPECT_EQ(SubfolderIdentity(L"final:\\\\?\\C:\\x", 0x10), L"");
 }
 
 // Regression: files deeper than 260 characters are listed with their whole
