@@ -5,5 +5,5 @@ if(WIN_BUILD)
   list(APPEND WIN_SOURCES
     imaging/foreign_call_guard.cpp imaging/mapped_file.cpp imaging/byte_stream.cpp imaging/dib.cpp
     imaging/gdiplus_decode.cpp imaging/webp_decode.cpp imaging/loaded_image.cpp
-    imaging/loaded_image_transform.cpp)
+    imaging/loaded_image_transform.cpp imaging/program_version.cpp)
 endif()

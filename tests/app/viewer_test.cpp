@@ -196,6 +196,13 @@ TEST_F(ViewerTest, KeyIShowsTheInformationAndTransparencySetsTheAlpha) {
   EXPECT_EQ(alpha, 128);
 }
 
+TEST_F(ViewerTest, InformationWithoutAPictureShowsTheProgramsOwnVersion) {
+  Start({});
+  Press('I');
+  ASSERT_FALSE(form_->RecordedMessages().empty());
+  EXPECT_EQ(form_->RecordedMessages().back(), L"version 3.1.4.1");  // the test program's version block
+}
+
 TEST_F(ViewerTest, DroppedFilesReplaceTheList) {
   WritePicture(L"a.png", kRed);
   const std::wstring dropped = WritePicture(L"dropped.png", kGreen);

@@ -7,4 +7,5 @@ list(APPEND FUZZ_TARGETS
   fuzz_exif:tests/imaging/fuzz_exif.cpp)
 list(APPEND WIN_TESTS
   tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
-  tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp)
+  tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp
+  tests/imaging/program_version_test.cpp)
