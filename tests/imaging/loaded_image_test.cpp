@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "imaging/gdiplus_decode.h"
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
+#include "imaging/pixel_convert.h"
 #include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample_files.h"
@@ -286,6 +288,39 @@ TEST_F(LoaderTest, DecoderFaultFailsOnlyThatLoad) {
   EXPECT_FALSE(faulted);
   EXPECT_FALSE(loader.pictureLoaded());
   EXPECT_TRUE(loader.LoadFile(entry));  // the lock is free again
+}
+
+TEST_F(LoaderTest, IndexedPictureWithATransparentPaletteEntryShowsTheFillColour) {
+  using namespace Gdiplus::DllExports;
+  // As Windows' GDI+ hands over a transparent GIF: 8-bit indexed, the
+  // transparency in the palette.
+  Gdiplus::GpBitmap* raw = nullptr;
+  ASSERT_EQ(GdipCreateBitmapFromScan0(4, 2, 0, PixelFormat8bppIndexed, nullptr, &raw), Gdiplus::Ok);
+  UniqueGpImage indexed(raw);
+  struct {
+    UINT flags, count;
+    Gdiplus::ARGB entries[3];
+  } palette{Gdiplus::PaletteFlagsHasAlpha, 3, {0xFFFF0000u, 0x0000FF00u, 0x800000FFu}};
+  ASSERT_EQ(GdipSetImagePalette(raw, reinterpret_cast<Gdiplus::ColorPalette*>(&palette)), Gdiplus::Ok);
+  const std::uint8_t indices[2][4] = {{0, 1, 2, 1}, {1, 1, 0, 2}};
+  Gdiplus::GpRect all(0, 0, 4, 2);
+  Gdiplus::BitmapData data{};
+  ASSERT_EQ(GdipBitmapLockBits(raw, &all, Gdiplus::ImageLockModeWrite, PixelFormat8bppIndexed, &data), Gdiplus::Ok);
+  for (int y = 0; y < 2; ++y) std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + y * data.Stride, indices[y], 4);
+  ASSERT_EQ(GdipBitmapUnlockBits(raw, &data), Gdiplus::Ok);
+  Gdiplus::PixelFormat format = PixelFormatUndefined;
+  ASSERT_EQ(GdipGetImagePixelFormat(raw, &format), Gdiplus::Ok);
+  ASSERT_EQ(format, PixelFormat8bppIndexed);
+
+  const std::uint32_t fill = 0xFF102030;
+  std::uint32_t halfBlue = 0x800000FFu;
+  FlattenOntoFill(&halfBlue, 1, fill);
+  UniqueBitmap bitmap;
+  void* pixels = nullptr;
+  ASSERT_TRUE(ConvertIntoBitmap(raw, 4, 2, fill, bitmap, &pixels));
+  const std::uint32_t expected[8] = {kRed, 0x102030, halfBlue & 0xFFFFFF, 0x102030,
+                                     0x102030, 0x102030, kRed, halfBlue & 0xFFFFFF};
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(Rgb(pixels, i), expected[i]) << i;
 }
 
 TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {
