@@ -210,7 +210,8 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
   });
   if (result.frameCount > 1) {
     // Frames are decoded again from the stream later, after data is gone.
-    if (!stream->KeepOwnCopy()) return false;
+    bool copied = false;
+    if (!RunGuarded([&] { copied = stream->KeepOwnCopy(); }) || !copied) return false;
     result.image = std::move(imageOwner);
     stream->QueryInterface(IID_IStream, result.stream.put_void());
   } else {

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "imaging/dib.h"
+#include "imaging/foreign_call_guard.h"
 #include "imaging/gif_blocks.h"
 #include "imaging/mapped_file.h"
 #include "imaging/sniff.h"
@@ -35,7 +36,24 @@ class OptionalLock {
   CriticalSection* lock_;
 };
 
+void (*mappedReadHook)() = nullptr;
+
+// Our own readers of the file's bytes run guarded like the decoders: a file
+// on a share that drops, or on a stick pulled out, raises an in-page error
+// on the next page touched, and that must fail only this load. What the
+// reader builds inside is not destroyed when that happens (see the guard),
+// so results go to objects outside it.
+template <typename F>
+bool ReadMapped(F&& read) {
+  return RunGuarded([&] {
+    if (mappedReadHook) mappedReadHook();
+    read();
+  });
+}
+
 }  // namespace
+
+void SetMappedReadHookForTesting(void (*hook)()) { mappedReadHook = hook; }
 
 LoadedImage::~LoadedImage() { Release(0xFF); }
 
@@ -112,6 +130,15 @@ bool LoadedImage::Detect(const ImageEntry& entry, const std::uint8_t* data, std:
   sourceKind_ = SourceKind::None;
   detectedDecoder_ = DecoderKind::Plugin;
   animatedGif_ = false;
+  bool detected = false;
+  if (!ReadMapped([&] { detected = DetectFormat(entry, data, size); })) {
+    sourceKind_ = SourceKind::None;
+    return false;
+  }
+  return detected;
+}
+
+bool LoadedImage::DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   try {
     int canvasWidth = 0, canvasHeight = 0;
     if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight)) {
@@ -170,7 +197,11 @@ bool LoadedImage::DecodeArchive(const std::uint8_t* data, std::size_t size) {
   animationKind_ = 0;
   Release(63);
   archiveKind_ = ArchiveKind::StoredZip;
-  ParseStoredZip(data, size, zipMembers_, DecodeZipName);
+  if (!ReadMapped([&] { ParseStoredZip(data, size, zipMembers_, DecodeZipName); })) {
+    zipMembers_.clear();
+    archiveKind_ = ArchiveKind::None;
+    return false;
+  }
   contentFlags_ = kContentArchive;
   archiveEntry_ = currentEntry_;
   return true;
@@ -184,7 +215,10 @@ int LoadedImage::RotationFor(int entryRotation, int decoderOrientation) const {
 bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = animatedGif_ ? 1 : 0;
-  ParseExifTexts(data, size, exif_);
+  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); })) {
+    animationKind_ = 0;
+    return false;
+  }
   if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_, loadingFile_)) {
     gdiplus_.Reset();
     animationKind_ = 0;
@@ -195,7 +229,12 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentGdiplus);
   // Some GDI+ builds expose no Exif properties; the JPEG's own header then
   // tells the orientation.
-  const int orientation = gdiplus_.exifRotation ? gdiplus_.exifRotation : ExifOrientationFromJpeg(data, size);
+  int orientation = gdiplus_.exifRotation;
+  if (!orientation && !ReadMapped([&] { orientation = ExifOrientationFromJpeg(data, size); })) {
+    gdiplus_.Reset();
+    animationKind_ = 0;
+    return false;
+  }
   rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
   // Frames are stepped elsewhere; here the animation is only recorded.
@@ -212,7 +251,7 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
 bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = 0;
-  ParseExifTexts(data, size, exif_);
+  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); })) return false;
   if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_)) {
     webp_.Reset();
     return false;
@@ -283,7 +322,7 @@ bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
     // The archive is read afresh: the listing's data pointers belonged to a
     // mapping that is long closed.
     std::vector<ZipMember> scratch;
-    ParseStoredZip(file.data(), file.size(), scratch, DecodeZipName);
+    if (!ReadMapped([&] { ParseStoredZip(file.data(), file.size(), scratch, DecodeZipName); })) return false;
     const std::wstring& wanted = zipMembers_[index].name;
     for (const ZipMember& member : scratch) {
       if (member.name != wanted) continue;

@@ -137,11 +137,8 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
   // Streamed: the decoder reads its own copy of the file for as long as the
   // animation runs, since the file mapping closes right after this load.
   probe.reset();
-  try {
-    picture.streamCopy.assign(data, data + size);
-  } catch (...) {
-    return false;
-  }
+  // The bytes may be a file's view: a read fault fails this decode only.
+  if (!RunGuarded([&] { picture.streamCopy.assign(data, data + size); })) return false;
   picture.decoder = openDecoder(picture.streamCopy.data());
   if (!picture.decoder) return false;
   int timestamp = 0;

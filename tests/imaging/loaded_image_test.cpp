@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "imaging/gdiplus_decode.h"
 #include "imaging/gdiplus_owners.h"
@@ -288,6 +289,48 @@ TEST_F(LoaderTest, DecoderFaultFailsOnlyThatLoad) {
   EXPECT_FALSE(faulted);
   EXPECT_FALSE(loader.pictureLoaded());
   EXPECT_TRUE(loader.LoadFile(entry));  // the lock is free again
+}
+
+namespace {
+int readsSeen = 0, failingRead = 0;
+// What a file on a share that drops, or on a stick pulled out, raises when
+// its next page is touched.
+void CountOrFailRead() {
+  if (++readsSeen == failingRead) ::RaiseException(EXCEPTION_IN_PAGE_ERROR, 0, 0, nullptr);
+}
+}  // namespace
+
+TEST_F(LoaderTest, InPageErrorInAnyReadOfTheFileFailsOnlyThatLoad) {
+  const std::string jpeg = ExifJpeg(6);
+  ImageEntry picture = Entry(L"cam.jpg", jpeg);
+  ImageEntry archive = Entry(L"cam.zip", MakeZip({{"cam.jpg", jpeg}}));
+  ImageEntry member;
+  member.path = L"cam.jpg";
+  const std::pair<const char*, std::function<bool()>> loads[] = {
+      {"picture", [&] { return loader.LoadFile(picture); }},
+      {"archive",
+       [&] {
+         loader.Release(kContentArchive | kContentMember);
+         return loader.LoadFile(archive);
+       }},
+      {"member", [&] { return loader.LoadArchiveMember(member); }}};
+  SetMappedReadHookForTesting(CountOrFailRead);
+  for (const auto& [what, load] : loads) {
+    SCOPED_TRACE(what);
+    readsSeen = failingRead = 0;
+    ASSERT_TRUE(load());
+    const int reads = readsSeen;
+    ASSERT_GE(reads, 1);
+    for (failingRead = 1; failingRead <= reads; ++failingRead) {
+      readsSeen = 0;
+      EXPECT_FALSE(load()) << "read " << failingRead << " of " << reads;
+      EXPECT_EQ(readsSeen, failingRead);
+    }
+    failingRead = 0;
+    EXPECT_TRUE(load());  // nothing is left locked or half-made
+  }
+  SetMappedReadHookForTesting(nullptr);
+  EXPECT_EQ(loader.rotation(), 1);
 }
 
 TEST_F(LoaderTest, IndexedPictureWithATransparentPaletteEntryShowsTheFillColour) {
