@@ -1,11 +1,14 @@
 #include "imaging/loaded_image.h"
 
 #include <new>
+#include <optional>
 
+#include "imaging/declared_size.h"
 #include "imaging/dib.h"
 #include "imaging/foreign_call_guard.h"
 #include "imaging/gif_blocks.h"
 #include "imaging/mapped_file.h"
+#include "imaging/memory_budget.h"
 #include "imaging/sniff.h"
 #include "util/codepage.h"
 #include "util/wildcard.h"
@@ -49,6 +52,13 @@ bool ReadMapped(F&& read) {
     if (mappedReadHook) mappedReadHook();
     read();
   });
+}
+
+// A picture whose declared size cannot be decoded in the memory there is, or
+// into one bitmap at all, is refused before any decoder sees it: decoders
+// given such a header can work for minutes before they fail.
+bool DeclaredSizeFits(DeclaredSize size, std::uint32_t bytesPerPixel) {
+  return FitsBitmapLimit(size.width, size.height) && DecodeCanFit(size, bytesPerPixel);
 }
 
 }  // namespace
@@ -141,9 +151,11 @@ bool LoadedImage::Detect(const ImageEntry& entry, const std::uint8_t* data, std:
 bool LoadedImage::DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   try {
     int canvasWidth = 0, canvasHeight = 0;
-    if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight)) {
+    bool animated = false;
+    if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight, &animated)) {
       canvasWidth_ = canvasWidth;
       canvasHeight_ = canvasHeight;
+      webpAnimated_ = animated;
       currentEntry_ = entry;
       sourceKind_ = SourceKind::Image;
       detectedDecoder_ = DecoderKind::Webp;
@@ -215,7 +227,12 @@ int LoadedImage::RotationFor(int entryRotation, int decoderOrientation) const {
 bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = animatedGif_ ? 1 : 0;
-  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); })) {
+  std::optional<DeclaredSize> declared;
+  if (!ReadMapped([&] {
+        declared = ReadDeclaredSize(data, size);
+        ParseExifTexts(data, size, exif_);
+      }) ||
+      (declared && !DeclaredSizeFits(*declared, kGdiplusPeakBytesPerPixel))) {
     animationKind_ = 0;
     return false;
   }
@@ -251,7 +268,10 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
 bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = 0;
-  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); })) return false;
+  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); }) ||
+      !DeclaredSizeFits({static_cast<std::uint32_t>(canvasWidth_), static_cast<std::uint32_t>(canvasHeight_)},
+                        webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel))
+    return false;
   if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_)) {
     webp_.Reset();
     return false;

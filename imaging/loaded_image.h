@@ -44,7 +44,8 @@ constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
 constexpr wchar_t kDefaultInternalLoaderMask[] = L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;";
 
 // Test seam: called inside the guard at the start of each read of a loaded
-// file's bytes by the loader's own readers (sniffing, archive listing, Exif).
+// file's bytes by the loader's own readers (sniffing, archive listing, Exif,
+// declared size).
 void SetMappedReadHookForTesting(void (*hook)());
 
 class LoadedImage {
@@ -166,6 +167,7 @@ class LoadedImage {
   bool animating_ = false;
 
   int canvasWidth_ = 0, canvasHeight_ = 0;
+  bool webpAnimated_ = false;
 
   bool pictureLoaded_ = false;
   int width_ = 200, height_ = 200;
