@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "app/settings_sync.h"
 #include "imaging/information_text.h"
+#include "imaging/program_version.h"
 #include "menus/localized_string.h"
 #include "menus/menu_ids.h"
 #include "menus/message_ids.h"
@@ -302,7 +303,7 @@ void MainForm::ShowFileInformationCommand() {
     facts.loopCount = image_.loopCount();
     text = InformationText(facts);
   } else {
-    text = VersionText(ProgramVersion{0, 1, 0, 0});
+    text = VersionText(OwnProgramVersion().value_or(ProgramVersion{}));
   }
   recordedMessages_.push_back(text);
   if (!options_.showMessageBoxes) return;

@@ -43,6 +43,11 @@ enum class ArchiveKind { None = 0, StoredZip = 1, Plugin = 2 };
 constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
 constexpr wchar_t kDefaultInternalLoaderMask[] = L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;";
 
+// Test seam: called inside the guard at the start of each read of a loaded
+// file's bytes by the loader's own readers (sniffing, archive listing, Exif,
+// declared size).
+void SetMappedReadHookForTesting(void (*hook)());
+
 class LoadedImage {
  public:
   LoadedImage() = default;
@@ -116,6 +121,7 @@ class LoadedImage {
  private:
   bool SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   // Plug-ins are not hosted yet: no plug-in ever accepts a file.
   bool FindPlugin(const ImageEntry&, const std::uint8_t*, std::size_t) { return false; }
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
@@ -161,6 +167,7 @@ class LoadedImage {
   bool animating_ = false;
 
   int canvasWidth_ = 0, canvasHeight_ = 0;
+  bool webpAnimated_ = false;
 
   bool pictureLoaded_ = false;
   int width_ = 200, height_ = 200;

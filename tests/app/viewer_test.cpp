@@ -203,6 +203,30 @@ TEST_F(ViewerTest, KeyIShowsTheInformationAndTransparencySetsTheAlpha) {
   EXPECT_EQ(alpha, 128);
 }
 
+TEST_F(ViewerTest, InformationWithoutAPictureShowsTheProgramsOwnVersion) {
+  Start({});
+  Press('I');
+  ASSERT_FALSE(form_->RecordedMessages().empty());
+  EXPECT_EQ(form_->RecordedMessages().back(), L"version 3.1.4.1");  // the test program's version block
+}
+
+TEST_F(ViewerTest, DecompressionBombIsPassedOverForTheNextPicture) {
+  WritePicture(L"a.png", kRed);
+  // 64250 x 64250 pixels declared in a few hundred bytes.
+  std::string bomb = EncodeWithGdiplus(8, 8, [](int, int) { return kGreen; }, L"image/jpeg");
+  const std::size_t frame = bomb.find("\xFF\xC0");
+  ASSERT_NE(frame, std::string::npos);
+  bomb[frame + 1] = '\xC2';
+  bomb.replace(frame + 5, 4, "\xFA\xFA\xFA\xFA");
+  const std::wstring bombPath = folder_.WriteBytes(L"pictures\\b.jpg", bomb);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"c.png");
+  EXPECT_EQ(form_->List().ActiveList().size(), 2u);
+  EXPECT_EQ(ReadAllBytes(bombPath), bomb);
+}
+
 TEST_F(ViewerTest, DroppedFilesReplaceTheList) {
   WritePicture(L"a.png", kRed);
   const std::wstring dropped = WritePicture(L"dropped.png", kGreen);
