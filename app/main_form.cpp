@@ -9,7 +9,6 @@
 
 #include "app/settings_sync.h"
 #include "menus/localized_string.h"
-#include "menus/menu_ids.h"
 #include "menus/message_ids.h"
 #include "menus/popup_menu_resource.h"
 #include "settings/app_data_folder.h"
@@ -122,8 +121,6 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!restored.empty()) list_.SetList(std::move(restored), 0);
 
   if (!CreateMainWindow()) return false;
-  if (popup_)
-    ::EnableMenuItem(popup_, IDM_DELETE_INSTANCE, MF_BYCOMMAND | (identity_.named ? MF_ENABLED : MF_GRAYED));
 
   image_.SetPictureLock(&pictureLock_);
   image_.SetFillColor(settings_.FullFillColor);

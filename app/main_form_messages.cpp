@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "util/dropped_files.h"
+#include "util/window_messages.h"
 
 namespace tv {
 namespace {
@@ -71,11 +72,11 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_MOUSEWHEEL, &MainForm::OnNotYetHandled},
       {WM_CONTEXTMENU, &MainForm::OnNotYetHandled},
       {WM_APPCOMMAND, &MainForm::OnAppCommand},
-      {WM_USER, &MainForm::OnStepMessage},
-      {WM_USER + 1, &MainForm::OnSizeMessage},
-      {WM_USER + 2, &MainForm::OnSizeMessage},
-      {WM_USER + 3, &MainForm::OnSizeMessage},
-      {WM_USER + 4, &MainForm::OnSizeMessage},
+      {kStepMessage, &MainForm::OnStepMessage},
+      {kSetCentreMessage, &MainForm::OnSizeMessage},
+      {kSizeFromBoxMessage, &MainForm::OnSizeMessage},
+      {kSetWidthMessage, &MainForm::OnSizeMessage},
+      {kSetHeightMessage, &MainForm::OnSizeMessage},
       {WM_ENDSESSION, &MainForm::OnEndSession},
   };
   const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes),

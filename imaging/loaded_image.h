@@ -21,6 +21,7 @@
 #include "imaging/mapped_file.h"
 #include "imaging/stored_zip.h"
 #include "imaging/webp_decode.h"
+#include "util/setting_defaults.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -41,7 +42,6 @@ enum class DecoderKind { Plugin = 0, Gdiplus = 1, Webp = 2 };
 enum class ArchiveKind { None = 0, StoredZip = 1, Plugin = 2 };
 
 constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
-constexpr wchar_t kDefaultInternalLoaderMask[] = L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;";
 
 // Test seam: called inside the guard at the start of each read of a loaded
 // file's bytes by the loader's own readers (sniffing, archive listing, Exif,
@@ -181,7 +181,7 @@ class LoadedImage {
   CriticalSection* pictureLock_ = nullptr;
   int rotation_ = -1;
   bool fixedRotation_ = false;
-  std::wstring internalLoaderMask_ = kDefaultInternalLoaderMask;
+  std::wstring internalLoaderMask_ = defaults::InternalLoader;
   std::wstring loaderName_;
 };
 

@@ -25,12 +25,6 @@ Rect ClampMonitorRect(const Rect& r) {
 
 }  // namespace
 
-int PositionModeForCommand(int commandId) {
-  if (commandId >= kCmdPositionFirst && commandId <= kCmdPositionFirst + 4) return commandId - kCmdPositionFirst;
-  if (commandId == kCmdPositionRightBottom) return 5;
-  return -1;
-}
-
 ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) { SetMonitors({}); }
 
 void ViewGeometry::SetOptions(const ViewOptions& options) {

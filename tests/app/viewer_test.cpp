@@ -12,6 +12,7 @@
 #include "util/file_system.h"
 #include "util/text_file.h"
 #include "util/win_handles.h"
+#include "util/window_messages.h"
 
 namespace tvtest {
 namespace {
@@ -290,7 +291,7 @@ TEST_F(ViewerTest, StepsAndCloseWaitWhileADialogIsOpen) {
   Start({pictures_}, true);
   bool aliveUnderBox = false;
   WhileDialogOpen('I', [&] {
-    ::SendMessageW(form_->Window(), WM_USER, 1, 0);
+    ::SendMessageW(form_->Window(), tv::kStepMessage, 1, 0);
     ::SendMessageW(form_->Window(), WM_CLOSE, 0, 0);
     aliveUnderBox = ::IsWindow(form_->Window()) != FALSE;
   });
@@ -303,9 +304,31 @@ TEST_F(ViewerTest, StepsAndCloseWaitWhileADialogIsOpen) {
 TEST_F(ViewerTest, StepRequestsFromOtherWindowsMoveTheView) {
   WriteRedGreenBlue();
   Start({pictures_});
-  ::SendMessageW(form_->Window(), WM_USER, static_cast<WPARAM>(-1), 0);
+  ::SendMessageW(form_->Window(), tv::kStepMessage, static_cast<WPARAM>(-1), 0);
   EXPECT_EQ(Shown(), L"c.png");
 }
 
 }  // namespace
+// The popup menu's marks and greying are written from the settings after
+// every command and every switch of the view.
+TEST_F(ViewerTest, MenuMarksAndGreyingFollowCommandsAndTheListView) {
+  Start({});
+  const HMENU popup = form_->PopupMenu();
+  ASSERT_NE(popup, nullptr);
+  auto state = [popup](int id) { return ::GetMenuState(popup, static_cast<UINT>(id), MF_BYCOMMAND); };
+  EXPECT_TRUE(state(IDM_BORDER_WIDTH_0) & MF_CHECKED) << "the loaded setting is marked at start";
+  EXPECT_TRUE(state(IDM_DELETE_INSTANCE) & MF_GRAYED) << "the default instance cannot be deleted";
+  Command(IDM_BORDER_WIDTH_10);
+  EXPECT_TRUE(state(IDM_BORDER_WIDTH_10) & MF_CHECKED);
+  EXPECT_FALSE(state(IDM_BORDER_WIDTH_0) & MF_CHECKED);
+  Command(IDM_FIT_TO_SCREEN);
+  Command(IDM_USE_WHOLE_SCREEN);
+  EXPECT_TRUE(state(IDM_USE_WHOLE_SCREEN) & MF_CHECKED);
+  EXPECT_FALSE(state(IDM_FIT_TO_SCREEN) & MF_CHECKED) << "whole screen switches fit off";
+  EXPECT_FALSE(state(IDM_SAVE_PNG) & MF_GRAYED);
+  Press(VK_RETURN);
+  ASSERT_TRUE(form_->ShowingList());
+  EXPECT_TRUE(state(IDM_SAVE_PNG) & MF_GRAYED) << "picture commands wait while the list shows";
+}
+
 }  // namespace tvtest
