@@ -93,7 +93,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!RegisterWindowClass()) return false;
   view_.SetMonitors(EnumerateMonitors());
 
-  SetUiLanguage(UserUiLanguage());
+  SetUiLanguage(options_.uiLanguage.value_or(UserUiLanguage()));
   menu_ = LoadPopupMenuResource(instance_, CurrentUiLanguage());
   popup_ = menu_ ? ::GetSubMenu(menu_.get(), kPopupSubMenuIndex) : nullptr;
 
@@ -148,7 +148,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (showingListAtStart) SetListMode(1, 1);
 
   const Rect startPlace = view_.WindowRect();
+  BuildHistoryMenu();
   if (!commandLine.paths.empty()) {
+    AddPathsToHistory(commandLine.paths);
     OpenPaths(commandLine.paths, 0, CtrlHeld() ? 1 : 0);
   } else if (!list_.FileList().empty()) {
     if (settings_.ShowIndex >= 0) {
@@ -195,6 +197,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
 void MainForm::ApplyLoadedSettings() {
   ApplyAlpha();
+  SetFontSize(CommandRow{}, 0);
   RestartSlideTimer();
   MenuMarksChanged();
 }

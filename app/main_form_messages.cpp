@@ -70,7 +70,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_RBUTTONUP, &MainForm::OnNotYetHandled},
       {WM_MBUTTONUP, &MainForm::OnNotYetHandled},
       {WM_MOUSEWHEEL, &MainForm::OnNotYetHandled},
-      {WM_CONTEXTMENU, &MainForm::OnNotYetHandled},
+      {WM_CONTEXTMENU, &MainForm::OnContextMenu},
       {WM_APPCOMMAND, &MainForm::OnAppCommand},
       {kStepMessage, &MainForm::OnStepMessage},
       {kSetCentreMessage, &MainForm::OnSizeMessage},
@@ -163,7 +163,9 @@ LRESULT MainForm::OnDropFiles(WPARAM wParam, LPARAM, bool&) {
   const HDROP drop = reinterpret_cast<HDROP>(wParam);
   CollectDroppedFiles(drop, paths);
   ::DragFinish(drop);
-  if (!paths.empty()) OpenPaths(std::move(paths), 0, (::GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+  if (paths.empty()) return 0;
+  AddPathsToHistory(paths);
+  OpenPaths(std::move(paths), 0, (::GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
   return 0;
 }
 
