@@ -51,6 +51,10 @@ void MainForm::SetSlideShowInterval(const CommandRow& row, int index) {
 
 void MainForm::ToggleFixRotate(const CommandRow& row, int index) {
   ToggleSetting(row, index);
+  // The view keeps a copy, which the settings take back before every save.
+  ViewOptions options = view_.Options();
+  options.FixRotate = settings_.FixRotate;
+  view_.SetOptions(options);
   image_.SetFixedRotation(settings_.FixRotate);
 }
 

@@ -115,7 +115,7 @@ TEST(CommandTable, MarksFollowTheSettingsAndAValueOffTheTableMarksNothing) {
   std::set<int> greyed;
   for (const MenuItemState& s : MenuItemStates(facts))
     if (s.hasGreyRule && s.greyed) greyed.insert(s.id);
-  EXPECT_EQ(greyed, (std::set<int>{IDM_DELETE_INSTANCE, IDM_COPY_IMAGE_TO_CLIPBOARD, IDM_DUPLICATE_WINDOW,
+  EXPECT_EQ(greyed, (std::set<int>{IDM_HISTORY, IDM_DELETE_INSTANCE, IDM_COPY_IMAGE_TO_CLIPBOARD, IDM_DUPLICATE_WINDOW,
                                    IDM_SAVE_JPEG_FILE, IDM_SAVE_JPEG_FILE_SHOWING_SIZE, IDM_SAVE_PNG}));
 }
 
