@@ -15,10 +15,15 @@ WINESERVER=/usr/lib/wine/wineserver64
 # The i386 loader is itself a 32-bit Linux program, so starting it shows
 # whether the kernel runs 32-bit code at all.
 wine32_unavailable() {
+  local out
   if [ ! -x "$WINE32" ]; then
     echo "wine32 (the i386 half of Wine) is not installed"
-  elif ! "$WINE32" --version >/dev/null 2>&1; then
-    echo "this kernel cannot run 32-bit programs (starting $WINE32 failed)"
+  elif ! out=$("$WINE32" --version 2>&1); then
+    if echo "$out" | grep -qi 'exec format error'; then
+      echo "this kernel cannot run 32-bit programs (IA32 emulation is off)"
+    else
+      echo "the 32-bit Wine loader does not start: $(echo "$out" | head -n 1)"
+    fi
   fi
 }
 
