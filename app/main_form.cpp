@@ -102,7 +102,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   const CommandLine commandLine = ParseCommandLine(arguments, [](const std::wstring& link) {
     return ResolveShortcut(link);
   });
-  identity_ = IdentityForName(commandLine.instanceName.value_or(kDefaultInstanceName));
+  // Without a name switch the default instance keeps its own title; naming
+  // it explicitly still gives the "taverlune - name" form.
+  identity_ = commandLine.instanceName ? IdentityForName(*commandLine.instanceName) : InstanceIdentity{};
 
   StartInputs inputs;
   if (options_.readStartKeys) inputs.keys = StartKeysNow();
