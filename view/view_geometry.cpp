@@ -175,8 +175,9 @@ void ViewGeometry::LayoutPicture() {
     }
   }
 
-  const std::int32_t tw = TruncSize(nw);
-  const std::int32_t th = TruncSize(nh);
+  // A very thin picture's short side can round to 0; the window would vanish.
+  const std::int32_t tw = std::max(TruncSize(nw), 1);
+  const std::int32_t th = std::max(TruncSize(nh), 1);
   if (host_.DragMode() != 1) {
     SetDisplaySize(tw, th, true);
     return;
@@ -230,8 +231,10 @@ std::int32_t PlaceOnAxis(int mode, bool towardStart, std::int32_t centre, std::i
 }  // namespace
 
 void ViewGeometry::SetDisplaySize(std::int32_t width, std::int32_t height, bool fromLayout) {
-  const std::int32_t w = std::clamp(width, 0, kMaxDisplaySide);
-  const std::int32_t h = std::clamp(height, 0, kMaxDisplaySide);
+  // No side below one pixel, whatever the zoom or a sibling's message asks:
+  // a side of 0 hides the window and leaves nothing to click.
+  const std::int32_t w = std::clamp(width, 1, kMaxDisplaySide);
+  const std::int32_t h = std::clamp(height, 1, kMaxDisplaySide);
   pictureRect_.width = w;
   pictureRect_.height = h;
   const PixelBox& wa = workArea_;
