@@ -126,8 +126,8 @@ bool MainForm::RunCommand(int id) {
       SetListMode(0, 1);
       return true;
     case IDM_SHOW_FILE_INFORMATION: ShowFileInformationCommand(); return true;
-    case IDM_TURN_RIGHT: TurnBy(-1); return true;
-    case IDM_TURN_LEFT: TurnBy(1); return true;
+    case IDM_TURN_RIGHT: TurnBy(1); return true;
+    case IDM_TURN_LEFT: TurnBy(-1); return true;
     default: break;
   }
   if (RunToggleCommand(id) || RunGroupCommand(id)) return true;

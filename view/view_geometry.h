@@ -125,6 +125,7 @@ class ViewGeometry {
   void SetWindowSize(std::int64_t width, std::int64_t height);  // size form's OK
 
   // Rotation.
+  // Positive quarter turns go clockwise, as rotation code 1 does.
   void RotateBy(int quarterTurns);
   void SelectRotation(int rotation);  // items 33010..33013 give 0..3
   void RelayoutAfterRotation();
