@@ -87,7 +87,10 @@ void MainForm::SetRotation(std::int32_t rotation) {
   image_.SetRotation(rotation);
 }
 
-PixelSize MainForm::TargetSize() const { return {image_.outputWidth(), image_.outputHeight()}; }
+// The size asked for, not the output: a quarter-turned output has its sides
+// swapped, and comparing that with the unrotated picture made every window
+// move scale and turn the picture again.
+PixelSize MainForm::TargetSize() const { return {image_.targetWidth(), image_.targetHeight()}; }
 
 void MainForm::SetTargetSize(PixelSize target) {
   CriticalSectionLock lock(pictureLock_);

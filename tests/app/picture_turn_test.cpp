@@ -1,4 +1,4 @@
-// Quarter turns as the user sees them on the screen.
+// Quarter turns as the user sees them on the screen, and what they cost.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -66,6 +66,25 @@ TEST_F(PictureTurnTest, TurnRightTurnsClockwiseAndTurnLeftCounterClockwise) {
     EXPECT_EQ(form_->View().PictureRect().width, 48);
     EXPECT_EQ(TopCorners(), std::make_pair(row.topLeft, row.topRight));
   }
+}
+
+// A quarter-turned picture at its natural size was scaled and turned again on
+// every move of the window.
+TEST_F(PictureTurnTest, MovingATurnedPictureDoesNotTransformItAgain) {
+  ShowQuadrants();
+  Command(IDM_TURN_RIGHT);
+  ASSERT_EQ(form_->Image().rotation() % 2, 1);
+  const std::uint64_t transforms = form_->Image().transformCount();
+  ASSERT_GT(transforms, 0u);
+  const tv::PixelBox before = form_->View().PictureRect();
+  // A sibling window's way of moving this one: a new centre, then the same
+  // width again.
+  ::SendMessageW(form_->Window(), WM_USER + 1, static_cast<WPARAM>(before.left + 300), before.top + 200);
+  ::SendMessageW(form_->Window(), WM_USER + 3, static_cast<WPARAM>(before.width), 0);
+  Pump();
+  ASSERT_NE(form_->View().PictureRect(), before) << "the window must have moved";
+  EXPECT_EQ(form_->View().PictureRect().width, before.width);
+  EXPECT_EQ(form_->Image().transformCount(), transforms);
 }
 
 }  // namespace
