@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/instance_name.h"
 #include "app/settings_sync.h"
 #include "menus/localized_string.h"
 #include "menus/menu_ids.h"
@@ -103,8 +104,17 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
     return ResolveShortcut(link);
   });
   // Without a name switch the default instance keeps its own title; naming
-  // it explicitly still gives the "taverlune - name" form.
-  identity_ = commandLine.instanceName ? IdentityForName(*commandLine.instanceName) : InstanceIdentity{};
+  // it explicitly still gives the "taverlune - name" form. The name becomes
+  // the ini file's name, so one that is no plain file name (a path, a device)
+  // falls back to the default instance.
+  identity_ = InstanceIdentity{};
+  if (commandLine.instanceName) {
+    if (CheckInstanceName(*commandLine.instanceName) == InstanceNameFault::None)
+      identity_ = IdentityForName(*commandLine.instanceName);
+    else
+      ShowMessage({0, L"\"" + *commandLine.instanceName + L"\"" + LocalizedString(IDS_INVALID_INSTANCE_NAME),
+                   L"Information", MessageIcon::Warning});
+  }
 
   StartInputs inputs;
   if (options_.readStartKeys) inputs.keys = StartKeysNow();
