@@ -36,6 +36,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   const bool loaded = image_.LoadArchiveMember(*member);
   if (loaded) view_.LayoutPicture();
   --redrawHold_;
+  if (loaded) firstDisplay_ = false;
   return loaded;
 }
 

@@ -202,6 +202,17 @@ void ViewGeometry::LayoutPicture() {
   }
 }
 
+void ViewGeometry::SizeStartBoxByDiagonal() {
+  if (!opt_.FixDiagonalLength || opt_.UseWholeScreen || opt_.FitToScreen) return;
+  const double w = pictureRect_.width;
+  const double h = pictureRect_.height;
+  if (w <= 0.0 || h <= 0.0) return;
+  const double diagonal = std::max(static_cast<double>(opt_.DiagonalLength), std::sqrt(kMinDiagonalSquared));
+  const double k = diagonal / std::sqrt(w * w + h * h);
+  pictureRect_.width = std::max(TruncSize(k * w + 0.5), 1);
+  pictureRect_.height = std::max(TruncSize(k * h + 0.5), 1);
+}
+
 namespace {
 
 enum class AxisKeep { None, Inside, Cover };
@@ -438,8 +449,9 @@ void ViewGeometry::ApplyWindowRect() {
   const std::int32_t h = pictureRect_.height;
   const Size2 natural = OrientedNaturalSize();
   const double side = w > h ? natural.w : natural.h;
-  // Nothing to compare with for a picture without size: the ratio stays.
-  if (side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
+  // Nothing to compare with for a picture without size, or without a
+  // picture at all (the empty window): the ratio stays.
+  if (host_.PictureLoaded() && side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
 }
 
 bool ViewGeometry::RequestScaledBitmap() {

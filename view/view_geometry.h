@@ -100,6 +100,10 @@ class ViewGeometry {
   bool Initialized() const { return initialized_; }
   bool RestoringPrevious() const { return restoringPrevious_; }
 
+  // Start-up, before any picture: with a fixed diagonal the empty window
+  // takes that diagonal too, keeping its shape; otherwise nothing changes.
+  void SizeStartBoxByDiagonal();
+
   // Core operations.
   void UpdateWorkArea();
   void LayoutPicture();
