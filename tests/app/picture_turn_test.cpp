@@ -13,12 +13,6 @@ namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF;
 
-std::uint32_t ScreenPixel(int x, int y) {
-  const tv::WindowDC screen(nullptr);
-  const COLORREF c = ::GetPixel(screen.get(), x, y);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 class PictureTurnTest : public ViewerTest {
  protected:
   // Red top-left, green top-right, blue bottom-left, white bottom-right.

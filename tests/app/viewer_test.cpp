@@ -19,12 +19,6 @@ namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080;
 
-std::uint32_t ScreenPixel(int x, int y) {
-  const tv::WindowDC screen(nullptr);
-  const COLORREF c = ::GetPixel(screen.get(), x, y);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 struct Step {
   UINT key;
   unsigned modifiers;

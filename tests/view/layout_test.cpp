@@ -141,7 +141,7 @@ TEST(Layout, NoLaidOutSideIsBelowOnePixel) {
       {"fit to screen", {1, 3000}, 0, [](ViewOptions& o) { o.FitToScreen = true; }, [](ViewGeometry&) {}, {1, 1080}},
       {"zoomed out", {1, 3000}, 0, [](ViewOptions&) {}, [](ViewGeometry& v) { v.ZoomTo(0.05); }, {1, 150}},
       {"width message of 0", {800, 600}, 0, [](ViewOptions&) {},
-       [](ViewGeometry& v) { v.HandleSizeMessage(kMsgSetWidth, 0, 0); }, {1, 1}},
+       [](ViewGeometry& v) { v.HandleSizeMessage(kSetWidthMessage, 0, 0); }, {1, 1}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
