@@ -124,6 +124,7 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
   ++redrawHold_;
   view_.LayoutPicture();
   --redrawHold_;
+  firstDisplay_ = false;
   return LoadResult::Shown;
 }
 

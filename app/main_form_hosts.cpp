@@ -35,6 +35,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   const bool loaded = image_.LoadArchiveMember(*member);
   if (loaded) view_.LayoutPicture();
   --redrawHold_;
+  if (loaded) firstDisplay_ = false;
   return loaded;
 }
 
@@ -87,7 +88,10 @@ void MainForm::SetRotation(std::int32_t rotation) {
   image_.SetRotation(rotation);
 }
 
-PixelSize MainForm::TargetSize() const { return {image_.outputWidth(), image_.outputHeight()}; }
+// The size asked for, not the output: a quarter-turned output has its sides
+// swapped, and comparing that with the unrotated picture made every window
+// move scale and turn the picture again.
+PixelSize MainForm::TargetSize() const { return {image_.targetWidth(), image_.targetHeight()}; }
 
 void MainForm::SetTargetSize(PixelSize target) {
   CriticalSectionLock lock(pictureLock_);

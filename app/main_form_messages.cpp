@@ -160,12 +160,16 @@ LRESULT MainForm::OnDoubleClick(WPARAM, LPARAM, bool&) {
 
 LRESULT MainForm::OnDropFiles(WPARAM wParam, LPARAM, bool&) {
   std::vector<std::wstring> paths;
-  const HDROP drop = reinterpret_cast<HDROP>(wParam);
-  CollectDroppedFiles(drop, paths);
-  ::DragFinish(drop);
+  {
+    const UniqueDrop drop(reinterpret_cast<HDROP>(wParam));
+    CollectDroppedFiles(drop.get(), paths);
+  }
+  // The queued key state is stale while another program drags onto this
+  // window: only the asynchronous state tells whether Ctrl is held now.
+  const bool append = (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
   if (paths.empty()) return 0;
   AddPathsToHistory(paths);
-  OpenPaths(std::move(paths), 0, (::GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+  OpenPaths(std::move(paths), 0, append ? 1 : 0);
   return 0;
 }
 

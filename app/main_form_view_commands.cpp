@@ -15,7 +15,7 @@ void MainForm::SelectRotation(const CommandRow&, int index) {
 }
 
 // Turn Right is the group's first item, Turn Left its second.
-void MainForm::TurnCommand(const CommandRow&, int index) { TurnBy(index == 0 ? -1 : 1); }
+void MainForm::TurnCommand(const CommandRow&, int index) { TurnBy(index == 0 ? 1 : -1); }
 
 void MainForm::ToggleFixDiagonalLength(const CommandRow&, int) { view_.ToggleFixDiagonalLength(true); }
 

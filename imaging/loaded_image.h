@@ -96,6 +96,12 @@ class LoadedImage {
   int rotatedHeight() const { return rotatedHeight_; }
   int outputWidth() const { return outputWidth_; }
   int outputHeight() const { return outputHeight_; }
+  // The size last asked of SetTargetSize: unrotated, unlike the output size.
+  int targetWidth() const { return targetWidth_; }
+  int targetHeight() const { return targetHeight_; }
+  // How often the display bitmap has been refilled: scaling and turning cost
+  // a full pass over the picture, so callers should not repeat them.
+  std::uint64_t transformCount() const { return transformCount_; }
   int rotation() const { return rotation_; }
   HBITMAP sourceBitmap() const;
   HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }
@@ -151,6 +157,7 @@ class LoadedImage {
   void* intermediatePixels_ = nullptr;
   int intermediateWidth_ = 0, intermediateHeight_ = 0;
   bool transformNeeded_ = false;
+  std::uint64_t transformCount_ = 0;
 
   std::vector<ZipMember> zipMembers_;
 

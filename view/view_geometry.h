@@ -75,6 +75,10 @@ class ViewGeometry {
   bool Initialized() const { return initialized_; }
   bool RestoringPrevious() const { return restoringPrevious_; }
 
+  // Start-up, before any picture: with a fixed diagonal the empty window
+  // takes that diagonal too, keeping its shape; otherwise nothing changes.
+  void SizeStartBoxByDiagonal();
+
   // Core operations.
   void UpdateWorkArea();
   void LayoutPicture();
@@ -100,6 +104,7 @@ class ViewGeometry {
   void SetWindowSize(std::int64_t width, std::int64_t height);  // size form's OK
 
   // Rotation.
+  // Positive quarter turns go clockwise, as rotation code 1 does.
   void RotateBy(int quarterTurns);
   void SelectRotation(int rotation);  // 0..3
   void RelayoutAfterRotation();

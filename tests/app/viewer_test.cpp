@@ -19,12 +19,6 @@ namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080;
 
-std::uint32_t ScreenPixel(int x, int y) {
-  const tv::WindowDC screen(nullptr);
-  const COLORREF c = ::GetPixel(screen.get(), x, y);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
 struct Step {
   UINT key;
   unsigned modifiers;
@@ -119,9 +113,13 @@ TEST_F(ViewerTest, SlideShowMarksItsStartStepsByItselfAndStops) {
   EXPECT_FALSE(form_->SlideTimerActive());
   // A timer of the show's interval, started after it stopped, fires only after
   // the step a still running show would have made.
+  // Timer procedures are stdcall on 32-bit Windows, which a lambda cannot be.
   static bool intervalPassed;
   intervalPassed = false;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; });
+  struct Interval {
+    static void CALLBACK Pass(HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; }
+  };
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, &Interval::Pass);
   ASSERT_NE(timer, 0u);
   EXPECT_TRUE(PumpUntil([] { return intervalPassed; }, 5000));
   ::KillTimer(nullptr, timer);

@@ -148,7 +148,7 @@ TEST(SizeMessages, SizeFromWidthHeightOrBox) {
       {{800, 600}, kSizeFromBoxMessage, 1000, 400, {1000, 750}},
       {{600, 800}, kSizeFromBoxMessage, 1000, 400, {300, 400}},
       {{800, 600}, kSetWidthMessage, ~std::uint64_t{0}, 0, {kMaxDisplaySide, kMaxDisplaySide / 4 * 3}},
-      {{600, 800}, kSizeFromBoxMessage, 10, -50, {0, 0}},  // nothing, not a negative size
+      {{600, 800}, kSizeFromBoxMessage, 10, -50, {1, 1}},  // one pixel, never a negative size
   };
   for (const auto& row : rows) {
     Scene s(With([](ViewOptions& o) { o.UseWholeScreen = true; }));
