@@ -128,6 +128,8 @@ bool MainForm::RunCommand(int id) {
     case IDM_SHOW_FILE_INFORMATION: ShowFileInformationCommand(); return true;
     case IDM_TURN_RIGHT: TurnBy(-1); return true;
     case IDM_TURN_LEFT: TurnBy(1); return true;
+    case IDM_SET_PLUGIN_FOLDER: SetPluginFolderCommand(); return true;
+    case IDM_OPEN_PLUGIN_DIALOG: OpenPluginDialogCommand(); return true;
     default: break;
   }
   if (RunToggleCommand(id) || RunGroupCommand(id)) return true;
