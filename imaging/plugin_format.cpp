@@ -133,23 +133,42 @@ void ConvertPluginBitmap(const PluginBitmapLayout& layout, const std::uint8_t* h
     return 0xFF000000u | Channel(pixel, layout.masks[0]) << 16 | Channel(pixel, layout.masks[1]) << 8 |
            Channel(pixel, layout.masks[2]);
   };
+  std::uint32_t palette[256] = {};
+  if (layout.bitCount <= 8)
+    for (std::size_t i = 0; i < 256; ++i) palette[i] = fromTable(i);
   const auto width = static_cast<std::size_t>(layout.width);
+  const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000 && layout.masks[1] == 0xFF00 &&
+                         layout.masks[2] == 0xFF;
+  // One loop per depth: large pictures spend their time here.
   for (int y = 0; y < layout.height; ++y) {
     const int sourceRow = layout.topDown ? y : layout.height - 1 - y;
     const std::uint8_t* row = bits + static_cast<std::size_t>(sourceRow) * layout.stride;
     std::uint32_t* out = target + static_cast<std::size_t>(y) * width;
-    for (std::size_t x = 0; x < width; ++x) {
-      switch (layout.bitCount) {
-        case 1: out[x] = fromTable((row[x / 8] >> (7 - x % 8)) & 1); break;
-        case 4: out[x] = fromTable((row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); break;
-        case 8: out[x] = fromTable(row[x]); break;
-        case 16: out[x] = fromMasks(Read16(row + x * 2)); break;
-        case 24:
-          out[x] = 0xFF000000u | static_cast<std::uint32_t>(row[x * 3 + 2]) << 16 |
-                   static_cast<std::uint32_t>(row[x * 3 + 1]) << 8 | row[x * 3];
-          break;
-        default: out[x] = fromMasks(Read32(row + x * 4)); break;
-      }
+    switch (layout.bitCount) {
+      case 1:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
+        break;
+      case 4:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
+        break;
+      case 8:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[row[x]];
+        break;
+      case 16:
+        for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read16(row + x * 2));
+        break;
+      case 24:
+        for (std::size_t x = 0; x < width; ++x, row += 3)
+          out[x] = 0xFF000000u | static_cast<std::uint32_t>(row[2]) << 16 | static_cast<std::uint32_t>(row[1]) << 8 |
+                   row[0];
+        break;
+      default:
+        if (plainBgrx) {
+          for (std::size_t x = 0; x < width; ++x) out[x] = 0xFF000000u | Read32(row + x * 4);
+        } else {
+          for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read32(row + x * 4));
+        }
+        break;
     }
   }
 }

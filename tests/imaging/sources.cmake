@@ -5,7 +5,8 @@ list(APPEND PURE_TESTS
 list(APPEND FUZZ_TARGETS
   fuzz_stored_zip:tests/imaging/fuzz_stored_zip.cpp
   fuzz_gif_blocks:tests/imaging/fuzz_gif_blocks.cpp
-  fuzz_exif:tests/imaging/fuzz_exif.cpp)
+  fuzz_exif:tests/imaging/fuzz_exif.cpp
+  fuzz_plugin_format:tests/imaging/fuzz_plugin_format.cpp)
 list(APPEND WIN_TESTS
   tests/imaging/foreign_call_guard_test.cpp tests/imaging/mapped_file_test.cpp
   tests/imaging/picture_files.cpp tests/imaging/loaded_image_test.cpp
