@@ -101,6 +101,7 @@ bool LoadedImage::LoadFile(ImageEntry& entry) {
 
 bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   if (!IsGdiplusFormat(data, size)) return false;
+  plugins_.ResetChosen();
   currentEntry_ = entry;
   detectedDecoder_ = DecoderKind::Gdiplus;
   sourceKind_ = SourceKind::Image;
@@ -109,6 +110,7 @@ bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* dat
 
 bool LoadedImage::DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   if (!IsAnimatedGif(data, size)) return false;
+  plugins_.ResetChosen();
   currentEntry_ = entry;
   detectedDecoder_ = DecoderKind::Gdiplus;
   sourceKind_ = SourceKind::Image;
@@ -126,6 +128,7 @@ bool LoadedImage::Detect(const ImageEntry& entry, const std::uint8_t* data, std:
     if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight)) {
       canvasWidth_ = canvasWidth;
       canvasHeight_ = canvasHeight;
+      plugins_.ResetChosen();
       currentEntry_ = entry;
       sourceKind_ = SourceKind::Image;
       detectedDecoder_ = DecoderKind::Webp;
@@ -326,6 +329,7 @@ bool LoadedImage::LoadArchiveMember(ImageEntry& entry) {
 bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
   MappedFile file;
   if (!file.Open(archiveEntry_.path)) return false;
+  plugins_.ResetChosen();
   OptionalLock lock(pictureLock_);
   try {
     // The archive is read afresh: the listing's data pointers belonged to a
