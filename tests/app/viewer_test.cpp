@@ -118,9 +118,13 @@ TEST_F(ViewerTest, SlideShowMarksItsStartStepsByItselfAndStops) {
   EXPECT_FALSE(form_->SlideTimerActive());
   // A timer of the show's interval, started after it stopped, fires only after
   // the step a still running show would have made.
+  // Timer procedures are stdcall on 32-bit Windows, which a lambda cannot be.
   static bool intervalPassed;
   intervalPassed = false;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; });
+  struct Interval {
+    static void CALLBACK Pass(HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; }
+  };
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, &Interval::Pass);
   ASSERT_NE(timer, 0u);
   EXPECT_TRUE(PumpUntil([] { return intervalPassed; }, 5000));
   ::KillTimer(nullptr, timer);
