@@ -3,6 +3,7 @@
 // release calls (CloseHandle, DeleteObject, Release, ...) appear only here.
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -93,6 +94,12 @@ struct MenuTraits {
   static void Close(Handle h) noexcept { ::DestroyMenu(h); }
 };
 
+struct DropTraits {  // WM_DROPFILES: finishing frees the shell's block, once
+  using Handle = HDROP;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DragFinish(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
@@ -108,6 +115,7 @@ using UniqueGlobal = UniqueResource<GlobalMemoryTraits>;
 using UniqueLocal = UniqueResource<LocalMemoryTraits>;
 using UniqueIcon = UniqueResource<IconTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
+using UniqueDrop = UniqueResource<DropTraits>;
 
 // A DC from GetDC, given back with ReleaseDC.
 class WindowDC {
