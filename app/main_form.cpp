@@ -145,6 +145,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   // The program's own folder comes from the module, not from the command
   // line, whose first word has no folder when the program was started by name.
   if (settings_.PluginPath.empty()) settings_.PluginPath.push_back(FolderOf(ProgramPath()));
+  StartPlugins();
   TIMECAPS caps{};
   if (::timeGetDevCaps(&caps, sizeof(caps)) == MMSYSERR_NOERROR && ::timeBeginPeriod(caps.wPeriodMin) == 0)
     timerResolution_ = caps.wPeriodMin;
@@ -305,6 +306,7 @@ void MainForm::RunClosingSequence() {
   idleTimer_.Kill();
   StopAnimationAndRelease();
   SaveSettingsNow();
+  image_.UnloadPlugins();
   if (timerResolution_) {
     ::timeEndPeriod(timerResolution_);
     timerResolution_ = 0;

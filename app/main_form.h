@@ -81,6 +81,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // Progress of a slow decode (plug-ins report it): draws the thin bar and
   // answers 1 when the user pressed Esc to abort, else 0.
   int ReportLoadProgress(std::int64_t numerator, std::int64_t denominator);
+  // Puts the folder first in PluginPath (unless listed) and reloads the
+  // plug-ins; the second half of the plug-in folder command.
+  void UsePluginFolder(const std::wstring& folder);
 
  private:
   // window procedures and dispatch (main_form_messages.cpp)
@@ -149,6 +152,11 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetTransparency(const CommandRow& row, int index);
   void SetBorderWidth(const CommandRow& row, int index);
   void SetSlideShowInterval(const CommandRow& row, int index);
+
+  // plug-ins (main_form_plugins.cpp)
+  void StartPlugins();
+  void SetPluginFolderCommand();
+  void OpenPluginDialogCommand();
 
   // display cycle (main_form_display.cpp)
   int ShowEntryNow(int index, int member, int direction, bool redraw);

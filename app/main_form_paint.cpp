@@ -86,7 +86,9 @@ int MainForm::ReportLoadProgress(std::int64_t numerator, std::int64_t denominato
   // Only an Esc meant for this window aborts, and only once: the key-down it
   // leaves queued must not also close the viewer.
   if (::GetForegroundWindow() != window_ || (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return 0;
-  while (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) ::Sleep(10);
+  // Waits for the key to be let go, but not for ever: a key stuck down must
+  // not hang the window.
+  for (int waited = 0; waited < 1000 && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000); ++waited) ::Sleep(10);
   MSG queued;
   while (::PeekMessageW(&queued, window_, WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }

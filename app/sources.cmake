@@ -3,6 +3,7 @@ list(APPEND PURE_SOURCES app/command_line.cpp app/instance_identity.cpp app/load
 if(WIN_BUILD)
   list(APPEND WIN_SOURCES app/timer_record.cpp app/main_form.cpp app/main_form_hosts.cpp
     app/main_form_display.cpp app/main_form_messages.cpp app/main_form_commands.cpp app/main_form_paint.cpp
-    app/command_table.cpp app/main_form_view_commands.cpp app/main_form_option_commands.cpp)
+    app/command_table.cpp app/main_form_view_commands.cpp app/main_form_option_commands.cpp
+    app/main_form_plugins.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

@@ -19,6 +19,7 @@
 #include "imaging/exif.h"
 #include "imaging/gdiplus_decode.h"
 #include "imaging/mapped_file.h"
+#include "imaging/plugin_host.h"
 #include "imaging/stored_zip.h"
 #include "imaging/webp_decode.h"
 #include "util/setting_defaults.h"
@@ -61,6 +62,18 @@ class LoadedImage {
   void SetRotation(int rotation) { rotation_ = rotation; }
   void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
   void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
+  void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {
+    plugins_.SetProgress(function, context);
+  }
+
+  // --- plug-ins
+  // Replaces the plug-ins by those of the folders (an empty list keeps them).
+  void LoadPlugins(const std::vector<std::wstring>& folders);
+  void UnloadPlugins() { plugins_.UnloadPlugins(); }
+  const PluginHost& Plugins() const { return plugins_; }
+  // Shows the configuration dialog of the plug-in that decoded the picture
+  // on display; false when that picture came from elsewhere.
+  bool OpenPluginDialog(HWND owner);
   // The scaled, unrotated size the view wants (never above the picture's).
   void SetTargetSize(int width, int height) {
     targetWidth_ = width;
@@ -123,13 +136,15 @@ class LoadedImage {
   const ImageEntry& memberEntry() const { return memberEntry_; }
   const ImageEntry& currentEntry() const { return currentEntry_; }
   const std::vector<ZipMember>& zipMembers() const { return zipMembers_; }
+  const std::vector<SusieFileInfo>& pluginListing() const { return pluginListing_; }
 
  private:
   bool SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
-  // Plug-ins are not hosted yet: no plug-in ever accepts a file.
-  bool FindPlugin(const ImageEntry&, const std::uint8_t*, std::size_t) { return false; }
+  bool FindPlugin(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool LoadPluginArchiveMember(ImageEntry& entry, std::size_t index);
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
   bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
@@ -160,6 +175,11 @@ class LoadedImage {
   std::uint64_t transformCount_ = 0;
 
   std::vector<ZipMember> zipMembers_;
+
+  PluginHost plugins_;
+  PluginPicture pluginPicture_;
+  std::vector<SusieFileInfo> pluginListing_;
+  LockedBlock retainedMember_;  // the plug-in archive member on display
 
   SourceKind sourceKind_ = SourceKind::None;
   DecoderKind detectedDecoder_ = DecoderKind::Plugin;
