@@ -50,6 +50,7 @@ MainForm::MainForm(MainFormOptions options)
 }
 
 MainForm::~MainForm() {
+  animationThread_.Stop();
   slideTimer_.Kill();
   idleTimer_.Kill();
   if (timerResolution_) ::timeEndPeriod(timerResolution_);
@@ -122,6 +123,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!restored.empty()) list_.SetList(std::move(restored), 0);
 
   if (!CreateMainWindow()) return false;
+  LoadCursorSet();
   if (popup_)
     ::EnableMenuItem(popup_, IDM_DELETE_INSTANCE, MF_BYCOMMAND | (identity_.named ? MF_ENABLED : MF_GRAYED));
 
@@ -227,12 +229,13 @@ void MainForm::BeginModal() {
     modalOpen_ = true;
   }
   slideTimer_.Kill();
-  fastStretchArea_ = 1e308;
+  PauseAnimation();
   if (window_) ::SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainForm::EndModal() {
   RestartSlideTimer();
+  ResumeAnimation();
   if (window_)
     ::SetWindowPos(window_, settings_.AlwaysTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
