@@ -122,39 +122,45 @@ struct Subfolder {
 
 void ScanFolder(FolderScanJob& job, const std::wstring& folder, const std::wstring& knownIdentity) {
   if (job.StopRequested()) return;
-  // Folders are told apart by what they are, not how they were reached: a
-  // shortcut or junction back to an ancestor would otherwise recurse without
-  // end. Asking a folder its identity costs a volume query, so a plain
-  // subfolder takes it from its parent's listing instead; only the start
-  // folder and folders reached through a shortcut or reparse point are asked.
-  // Every loop passes through one of those, so even an identity the listing
-  // got wrong could cost one extra round, never an endless one.
-  FolderEnumeration items(folder);
-  const std::wstring identity = knownIdentity.empty() ? items.Identity() : knownIdentity;
-  if (!job.visitedFolders_.insert(identity).second) return;
-  if (job.EscapePressed()) return;
-
   std::vector<Subfolder> subfolders;
-  while (items.Next()) {
-    if (job.StopRequested() || job.EscapePressed()) break;
-    if (!items.IsFolder()) {
-      // The same test as ExtensionOf(path) == ".lnk", without building the text.
-      if (items.Name().ends_with(L".lnk")) {
-        std::wstring target = ResolveShortcut(ExtendedLengthPath(items.ItemPath()));
-        if (IsExistingFolder(target)) {
-          subfolders.push_back({std::move(target), {}});
-        } else if (job.IsNewFile(target, false)) {
-          job.AddFile(EntryForFile(target));
+  {
+    // Folders are told apart by what they are, not how they were reached: a
+    // shortcut or junction back to an ancestor would otherwise recurse without
+    // end. Asking a folder its identity costs a volume query, so a plain
+    // subfolder takes it from its parent's listing instead; only the start
+    // folder and folders reached through a shortcut or reparse point are asked.
+    // Every loop passes through one of those, so even an identity the listing
+    // got wrong could cost one extra round, never an endless one.
+    FolderEnumeration items(folder);
+    const std::wstring identity = knownIdentity.empty() ? items.Identity() : knownIdentity;
+    if (!job.visitedFolders_.insert(identity).second) return;
+    if (job.EscapePressed()) return;
+    if (job.listingStarted_) job.listingStarted_(folder);
+
+    while (items.Next()) {
+      if (job.StopRequested() || job.EscapePressed()) break;
+      if (!items.IsFolder()) {
+        // The same test as ExtensionOf(path) == ".lnk", without building the text.
+        if (items.Name().ends_with(L".lnk")) {
+          std::wstring target = ResolveShortcut(ExtendedLengthPath(items.ItemPath()));
+          if (IsExistingFolder(target)) {
+            subfolders.push_back({std::move(target), {}});
+          } else if (job.IsNewFile(target, false)) {
+            job.AddFile(EntryForFile(target));
+          }
+          continue;
         }
-        continue;
+        std::wstring path = items.ItemPath();
+        if (job.IsNewFile(path, true))
+          job.AddFile(EntryForFile(std::move(path), items.CreationFileTime(), items.SizeLow()));
+      } else if (job.recurse_) {
+        subfolders.push_back(
+            {items.ItemPath(), items.IsReparsePoint() ? std::wstring() : SubfolderIdentity(identity, items.FileId())});
       }
-      std::wstring path = items.ItemPath();
-      if (job.IsNewFile(path, true)) job.AddFile(EntryForFile(std::move(path), items.CreationFileTime(), items.SizeLow()));
-    } else if (job.recurse_) {
-      subfolders.push_back(
-          {items.ItemPath(), items.IsReparsePoint() ? std::wstring() : SubfolderIdentity(identity, items.FileId())});
     }
   }
+  // The listing (a handle and its batch buffer) is closed before descending,
+  // so a deep tree costs neither handles nor memory per level.
 
   if (!job.recurse_) return;
   for (const auto& subfolder : subfolders) {

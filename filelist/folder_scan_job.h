@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -50,6 +51,9 @@ class FolderScanJob {
   // Esc is polled by the worker through the asynchronous key state; tests and
   // callers without a keyboard turn that off.
   void SetPollEscapeKey(bool poll) { pollEscape_ = poll; }
+  // Called on the worker as each folder's listing begins, with that folder;
+  // lets a caller watch the scan's progress or what it holds meanwhile.
+  void SetListingStarted(std::function<void(const std::wstring&)> callback) { listingStarted_ = std::move(callback); }
 
  private:
   friend void ScanFolder(FolderScanJob& job, const std::wstring& folder, const std::wstring& knownIdentity);
@@ -72,6 +76,7 @@ class FolderScanJob {
   ImageList result_;
   std::atomic<bool> stop_{true};
   bool pollEscape_ = true;
+  std::function<void(const std::wstring&)> listingStarted_;
   ULONGLONG lastEscapePoll_ = 0;
   // Guards currentFile_; exists from before the worker starts until after it
   // has ended.

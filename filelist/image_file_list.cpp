@@ -198,8 +198,9 @@ bool ImageFileList::RemoveEntry(int index) {
   }
 
   host_.SetListRedraw(false);
-  const int cursor = listCursor_;
+  // The cursor is the list box's, so it is only current once pulled.
   host_.PullSelection();
+  const int cursor = listCursor_;
   if (SelectedCount() > 0) {
     if (index == showIndex_) {
       showIndex_ = -1;

@@ -74,6 +74,16 @@ void ViewerTest::Pump(int milliseconds) {
   } while (static_cast<int>(end - ::GetTickCount()) > 0);
 }
 
+bool ViewerTest::PumpUntil(const std::function<bool()>& done, int milliseconds) {
+  const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+  while (!done()) {
+    if (::GetTickCount64() >= end) return false;
+    Pump();
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+  return true;
+}
+
 namespace {
 std::function<void()> dialogAction;
 
@@ -95,7 +105,7 @@ void ViewerTest::WhileDialogOpen(UINT key, std::function<void()> whileOpen) {
 
 void ViewerTest::CloseWindow() {
   ::PostMessageW(form_->Window(), WM_CLOSE, 0, 0);
-  for (int i = 0; i < 200 && form_->Window(); ++i) Pump(10);
+  PumpUntil([this] { return !form_->Window(); }, 2000);
 }
 
 std::wstring ViewerTest::Shown() const {

@@ -32,6 +32,9 @@ class ViewerTest : public ::testing::Test {
   void Command(int id);
   // Dispatches waiting messages for about `milliseconds`.
   void Pump(int milliseconds = 0);
+  // Dispatches messages until `done` holds or `milliseconds` have passed;
+  // returns whether it holds.
+  bool PumpUntil(const std::function<bool()>& done, int milliseconds = 5000);
   // Presses `key`, which opens a message box; runs `whileOpen` inside the
   // box's own message loop, then dismisses the box.
   void WhileDialogOpen(UINT key, std::function<void()> whileOpen);

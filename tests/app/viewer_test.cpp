@@ -113,11 +113,17 @@ TEST_F(ViewerTest, SlideShowMarksItsStartStepsByItselfAndStops) {
   EXPECT_EQ(ScreenPixel(right - 40, bottom - 40), kRed);
   form_->OpenPaths({pictures_ + L"\\missing.png"}, 0, 0);
   EXPECT_TRUE(form_->SlideTimerActive()) << "opening nothing keeps the show running";
-  for (int i = 0; i < 600 && Shown() != L"c.png"; ++i) Pump(10);
-  EXPECT_EQ(Shown(), L"c.png");
+  EXPECT_TRUE(PumpUntil([this] { return Shown() == L"c.png"; }, 6000));
   Command(IDM_SLIDE_SHOW);
   EXPECT_FALSE(form_->SlideTimerActive());
-  Pump(1300);
+  // A timer of the show's interval, started after it stopped, fires only after
+  // the step a still running show would have made.
+  static bool intervalPassed;
+  intervalPassed = false;
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; });
+  ASSERT_NE(timer, 0u);
+  EXPECT_TRUE(PumpUntil([] { return intervalPassed; }, 5000));
+  ::KillTimer(nullptr, timer);
   EXPECT_EQ(Shown(), L"c.png");
 }
 
@@ -128,8 +134,7 @@ TEST_F(ViewerTest, EscClosesSavesAndRestartFindsThePictureEvenByName) {
   Press(VK_SPACE);
   ASSERT_EQ(Shown(), L"b.png");
   Press(VK_ESCAPE);
-  for (int i = 0; i < 100 && form_->Window(); ++i) Pump(10);
-  EXPECT_EQ(form_->Window(), nullptr);
+  EXPECT_TRUE(PumpUntil([this] { return !form_->Window(); }, 2000));
   Start({});
   EXPECT_EQ(Shown(), L"b.png");
   EXPECT_EQ(form_->List().FileList().size(), 3u);
@@ -154,17 +159,19 @@ TEST_F(ViewerTest, ScreenShowsPictureBorderAndFullScreenFill) {
   WritePicture(L"a.png", kRed, 120, 90);
   Start({pictures_});
   Command(IDM_BORDER_WIDTH_10);
-  Pump(200);
   tv::PixelBox picture = form_->View().PictureRect();
+  EXPECT_TRUE(PumpUntil([&] { return ScreenPixel(picture.left - 5, picture.top + 45) == 0xFFFFFFFFu; }));
   EXPECT_EQ(picture.width, 120);
   EXPECT_EQ(ScreenPixel(picture.left + 60, picture.top + 45), kRed);
   EXPECT_EQ(ScreenPixel(picture.left - 5, picture.top + 45), 0xFFFFFFFFu);
   EXPECT_EQ(ScreenPixel(picture.left + 60, picture.top - 10), 0xFFFFFFFFu);
   Command(IDM_BORDER_WIDTH_0);
   Command(IDM_FULL_SCREEN);
-  Pump(200);
   RECT window{};
-  ::GetWindowRect(form_->Window(), &window);
+  EXPECT_TRUE(PumpUntil([&] {
+    ::GetWindowRect(form_->Window(), &window);
+    return ScreenPixel(window.left + 2, window.top + 2) == 0xFF000000u;
+  }));
   EXPECT_EQ(window.right - window.left, ::GetSystemMetrics(SM_CXSCREEN));
   picture = form_->View().PictureRect();
   EXPECT_EQ(ScreenPixel(window.left + 2, window.top + 2), 0xFF000000u);
@@ -265,8 +272,7 @@ TEST_F(ViewerTest, StepsAndCloseWaitWhileADialogIsOpen) {
   });
   EXPECT_TRUE(aliveUnderBox);
   EXPECT_EQ(Shown(), L"a.png");
-  for (int i = 0; i < 100 && form_->Window(); ++i) Pump(10);
-  EXPECT_EQ(form_->Window(), nullptr);
+  EXPECT_TRUE(PumpUntil([this] { return !form_->Window(); }, 2000));
   EXPECT_TRUE(tv::IsExistingFile(IniPath()));
 }
 

@@ -23,8 +23,8 @@ struct FileListModel : ::testing::Test {
   // The model's invariants, checked after every test.
   void TearDown() override {
     const int size = static_cast<int>(list.ActiveList().size());
-    EXPECT_TRUE(list.ShowIndex() >= -1 && list.ShowIndex() < size);
-    EXPECT_TRUE(size > 0 || list.ShowIndex() == -1);
+    EXPECT_GE(list.ShowIndex(), -1);
+    EXPECT_LT(list.ShowIndex(), size);  // so -1 when the list is empty
     EXPECT_EQ(list.InsideArchive(), list.ShowArchive() >= 0);
     EXPECT_EQ(&list.ActiveList(),
               list.InsideArchive() ? &list.FileList()[size_t(list.ShowArchive())].members : &list.FileList());
@@ -85,7 +85,8 @@ TEST_F(FileListModel, SortWithSelectionReordersOnlySelectedPositions) {
   EXPECT_TRUE(list.SortList(0));
   EXPECT_EQ(Paths(list.FileList()), (Strings{L"j", L"c", L"h", L"g", L"f", L"e", L"d", L"i", L"b", L"a"}));
   EXPECT_EQ(list.ShowIndex(), 1);
-  EXPECT_TRUE(list.SelectedCount() == 3 && list.IsSelected(1) && list.IsSelected(4) && list.IsSelected(7));
+  EXPECT_EQ(list.SelectedCount(), 3);
+  for (int i : {1, 4, 7}) EXPECT_TRUE(list.IsSelected(i)) << i;
   SelectOnly({3});  // one selected item is no selection to sort within
   EXPECT_TRUE(list.SortList(5));
   EXPECT_EQ(list.FileList().front().path, L"a");
@@ -143,12 +144,30 @@ TEST_F(FileListModel, RemoveWithListViewShown) {
   EXPECT_TRUE(list.RemoveEntry(3));  // the shown and last item
   EXPECT_EQ(list.ShowIndex(), -1);
   EXPECT_EQ(list.ListCursor(), 2);
-  EXPECT_TRUE(host.Called("release") && host.Called("select 2") && host.Called("remove-item 3"));
+  for (const char* call : {"release", "select 2", "remove-item 3"}) EXPECT_TRUE(host.Called(call)) << call;
   ASSERT_TRUE(list.SetShowIndex(2));
   SelectOnly({0, 1});
   EXPECT_TRUE(list.RemoveEntry(0));
   EXPECT_EQ(Shown(), L"c");
-  EXPECT_TRUE(list.IsSelected(0) && !list.IsSelected(1));  // the flags shift with the entries
+  EXPECT_TRUE(list.IsSelected(0));  // the flags shift with the entries
+  EXPECT_FALSE(list.IsSelected(1));
+}
+
+// Regression: the item under the list box's cursor is the one the user
+// removed, even when the model last saw the cursor elsewhere; the item that
+// takes its place becomes the selection.
+TEST_F(FileListModel, RemoveInListViewReselectsAtTheBoxCursor) {
+  host.listViewShown = true;
+  ShowIn({L"a", L"b", L"c", L"d"}, 0);
+  list.SetListCursor(0);  // what the model saw before the user moved on
+  host.model = &list;
+  host.boxSelected = {2};
+  host.boxCursor = 2;
+  EXPECT_TRUE(list.RemoveEntry(2));
+  EXPECT_EQ(Paths(list.FileList()), (Strings{L"a", L"b", L"d"}));
+  EXPECT_EQ(list.ListCursor(), 2);
+  EXPECT_TRUE(list.IsSelected(2));
+  EXPECT_TRUE(host.Called("select 2"));
 }
 
 TEST_F(FileListModel, ArchiveEnterSortAndLeave) {
@@ -157,7 +176,8 @@ TEST_F(FileListModel, ArchiveEnterSortAndLeave) {
   EXPECT_TRUE(list.OpenArchive(1, -1, -1, true));  // stepping backwards starts at the last member
   EXPECT_EQ(list.ShowArchive(), 1);
   EXPECT_EQ(Shown(), L"three.jpg");
-  EXPECT_TRUE(host.Called("menu-on") && host.Called("record"));
+  EXPECT_TRUE(host.Called("menu-on"));
+  EXPECT_TRUE(host.Called("record"));
   EXPECT_TRUE(list.SortList(0));  // the members, not the main list
   EXPECT_EQ(Paths(list.ActiveList()), (Strings{L"one.jpg", L"three.jpg", L"two.png"}));
   EXPECT_EQ(Shown(), L"three.jpg");

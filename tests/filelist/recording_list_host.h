@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "filelist/file_list_host.h"
+#include "filelist/image_file_list.h"
 
 namespace tvtest {
 
@@ -19,6 +20,11 @@ class RecordingListHost : public tv::FileListHost {
   std::vector<std::string> calls;
   std::vector<int> loadedMembers;
   int listings = 0;
+  // The list box as the user left it; while model is set, PullSelection
+  // copies it into the model as the window does.
+  tv::ImageFileList* model = nullptr;
+  std::vector<int> boxSelected;
+  int boxCursor = -1;
 
   void StopAnimationAndRelease() override { calls.push_back("release"); }
   bool ListArchiveMembers(const tv::ImageEntry& archive, tv::ImageList& members) override {
@@ -38,7 +44,12 @@ class RecordingListHost : public tv::FileListHost {
   void ShowEmptyList() override { calls.push_back("show-empty"); }
   void EnableCloseArchive(bool enabled) override { calls.push_back(enabled ? "menu-on" : "menu-off"); }
   bool IsListViewShown() const override { return listViewShown; }
-  void PullSelection() override {}
+  void PullSelection() override {
+    if (!model) return;
+    model->ClearSelection();
+    for (int i : boxSelected) model->SetSelected(i, true);
+    model->SetListCursor(boxCursor);
+  }
   void RefillListView() override { calls.push_back("refill"); }
   void SelectListItem(int index) override { calls.push_back("select " + std::to_string(index)); }
   void RemoveListItem(int index) override { calls.push_back("remove-item " + std::to_string(index)); }

@@ -103,8 +103,10 @@ TEST_F(LoaderTest, DecodesEveryFormatWithSizeAndPixels) {
     EXPECT_EQ(loader.rotation(), 0);
     EXPECT_TRUE(c.decoder != DecoderKind::Gdiplus || entry.rotation == 0);  // remembered for the list
     EXPECT_EQ(loader.loaderName(), L"Internal Loader");
-    EXPECT_TRUE(Near(SourcePixel(5, 5), kRed, c.tolerance) && Near(SourcePixel(35, 5), kGreen, c.tolerance) &&
-                Near(SourcePixel(5, 25), kBlue, c.tolerance) && Near(SourcePixel(35, 25), kWhite, c.tolerance));
+    EXPECT_TRUE(Near(SourcePixel(5, 5), kRed, c.tolerance));
+    EXPECT_TRUE(Near(SourcePixel(35, 5), kGreen, c.tolerance));
+    EXPECT_TRUE(Near(SourcePixel(5, 25), kBlue, c.tolerance));
+    EXPECT_TRUE(Near(SourcePixel(35, 25), kWhite, c.tolerance));
   }
 }
 

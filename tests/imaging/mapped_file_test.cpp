@@ -26,7 +26,8 @@ TEST(MappedFile, MapsAndReadsTheWholeFileWithinTheSizeBounds) {
     tv::UniqueFile handle(::CreateFileW(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     LARGE_INTEGER end{};
     end.QuadPart = MappedFile::kMaximumSize + 1;
-    ASSERT_TRUE(::SetFilePointerEx(handle.get(), end, nullptr, FILE_BEGIN) && ::SetEndOfFile(handle.get()));
+    ASSERT_TRUE(::SetFilePointerEx(handle.get(), end, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(::SetEndOfFile(handle.get()));
   }
   EXPECT_FALSE(MappedFile().Open(big));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "settings/settings_store.h"
 #include "settings/settings_text.h"
@@ -41,14 +42,48 @@ StartInputs With(bool leftCtrl, bool leftShift, bool rightShift, bool files = fa
 
 }  // namespace
 
-TEST(SettingsStore, MissingFileIsCreatedWithInitialValues) {
+namespace {
+
+// A fresh instance's file, byte for byte: every default and the key order.
+constexpr wchar_t kFreshIni[] =
+    L"IniFileVersion=2\nCenterX=100\nCenterY=100\nFormLeft=0\nFormTop=0\nAlwaysTop=false\nHideTaskButton=true\n"
+    L"ShowingList=false\nSlideShow=false\nSSInterval=5000\nSSSaveIniInterval=300000\nFrameWidth=0\n"
+    L"FrameColor=16777215\nAlphaBlendValue=255\nFontSize=9\nFixSizeRatio=false\nFitToScreen=false\nPositionMode=0\n"
+    L"FixRotate=false\nRotateValue=0\nWheelSensitivity=120\nFixDiagonalLength=false\nDiagonalLength=0\n"
+    L"UseWholeScreen=false\nFullScreen=false\nSizeRatio=1.000000\nLocked=false\nSearchSubFolder=true\n"
+    L"LoadLastFile=false\nKeepPreviousPosition=false\nTrayIconColor=0\nUseCursorSize=0\nFullFillColor=0\n"
+    L"ShortCutFileName=\nCreateSendToLink=false\nJpegCompressRatio0=85\nJpegCompressRatio1=85\n"
+    L"JpegCompressRatio2=50\nJpegCompressRatio3=30\nFileMaskString=*.*\nEnableFileMask=false\n"
+    L"AutoLoadFileFolder=true\nInternalLoader=*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;\nLastMovedFolder=\n"
+    L"StockColor0=0\nStockColor1=0\nStockColor2=0\nStockColor3=0\nStockColor4=0\nStockColor5=0\nStockColor6=0\n"
+    L"StockColor7=0\nStockColor8=0\nStockColor9=0\nStockColor10=0\nStockColor11=0\nStockColor12=0\n"
+    L"StockColor13=0\nStockColor14=0\nStockColor15=0\n";
+
+// UTF-16 little-endian with a byte-order mark and CR LF line ends.
+std::string Utf16FileBytes(std::wstring_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const wchar_t c : text) {
+    if (c == L'\n') bytes += std::string("\r\0", 2);
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>((c >> 8) & 0xFF);
+  }
+  return bytes;
+}
+
+}  // namespace
+
+TEST(SettingsStore, FreshInstanceWritesEveryDefaultInKeyOrder) {
   for (const bool named : {false, true}) {
     IniFixture f;
     const SettingsLoadResult result = f.Load(With(false, false, false, false, named));
-    EXPECT_TRUE(result.ok && !result.listRestored && result.windowSide == 200);
-    EXPECT_EQ(f.host.shortcutOffers, named ? 0 : 1);
-    EXPECT_TRUE(f.host.messages.empty() && f.settings == Settings{} && f.HoldsCurrent());
+    EXPECT_TRUE(result.ok);
+    EXPECT_FALSE(result.listRestored);
+    EXPECT_EQ(result.windowSide, 200);
+    EXPECT_EQ(f.host.shortcutOffers, named ? 0 : 1);  // offered to the default instance only
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_EQ(f.settings, Settings{});
     EXPECT_EQ(f.Path(), f.appData.Join(L"taverlune") + tvtest::Separator() + L"work.ini");
+    EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), Utf16FileBytes(kFreshIni));
   }
 }
 
@@ -66,7 +101,9 @@ TEST(SettingsStore, SavedSettingsAndListComeBackUnlessCtrlOrFilesAreGiven) {
     g.WriteIni(ReadTextFile(f.Path()).text);
     const SettingsLoadResult result = g.Load(inputs);
     const bool restored = !inputs.keys.leftCtrl && !inputs.filesGiven;
-    EXPECT_TRUE(result.ok && result.listRestored == restored && result.windowSide == 300);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.listRestored, restored);
+    EXPECT_EQ(result.windowSide, 300);
     EXPECT_EQ(g.host.shortcutOffers, 0);
     EXPECT_EQ(g.settings.CenterX, 640);  // the settings themselves are always read
     EXPECT_EQ(g.settings == saved, restored);
@@ -82,7 +119,8 @@ TEST(SettingsStore, RestoredListFollowsTheMaskAndAUsableFileGetsNoBackup) {
   EXPECT_EQ(f.settings.ShowIndex, 0);  // never negative
   ASSERT_EQ(f.list.size(), 1u);
   EXPECT_EQ(f.list[0].path, L"C:\\a.jpg");
-  EXPECT_TRUE(f.Save() && !IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save());
+  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
 }
 
 TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
@@ -96,7 +134,8 @@ TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
   EXPECT_EQ(f.host.messages[0].caption, L"Information");
   IniFixture crossed;  // Ctrl and Shift of different sides
   crossed.WriteIni(L"IniFileVersion=2\nCenterX=5\n");
-  EXPECT_TRUE(crossed.Load(With(true, false, true)).ok && crossed.settings.CenterX == 5);
+  EXPECT_TRUE(crossed.Load(With(true, false, true)).ok);
+  EXPECT_EQ(crossed.settings.CenterX, 5);
 }
 
 TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
@@ -109,7 +148,8 @@ TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
   EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), old);  // reading changes nothing
   for (const int centerX : {321, 322}) {  // only the first overwrite makes a backup
     f.settings.CenterX = centerX;
-    ASSERT_TRUE(f.Save() && f.HoldsCurrent());
+    ASSERT_TRUE(f.Save());
+    ASSERT_TRUE(f.HoldsCurrent());
     EXPECT_EQ(tvtest::ReadAllBytes(f.Path() + L".bak"), old);
   }
 }
@@ -119,7 +159,8 @@ TEST(SettingsStore, EmptyFileReadsAsUnusableAndIsReplaced) {
   f.WriteIni(L"");
   EXPECT_FALSE(f.Load().ok);
   EXPECT_TRUE(f.host.messages.empty());
-  EXPECT_TRUE(f.Save() && f.HoldsCurrent());
+  EXPECT_TRUE(f.Save());
+  EXPECT_TRUE(f.HoldsCurrent());
 }
 
 TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
@@ -132,7 +173,9 @@ TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {
   ASSERT_EQ(f.host.messages.size(), 1u);
   EXPECT_EQ(f.host.messages[0].caption, L"Failed");
   EXPECT_NE(f.host.messages[0].text.find(f.Path()), std::wstring::npos);
-  EXPECT_TRUE(f.Save() && IsExistingFolder(f.Path()) && !IsExistingFile(f.Path() + L".bak"));
+  EXPECT_TRUE(f.Save());
+  EXPECT_TRUE(IsExistingFolder(f.Path()));
+  EXPECT_FALSE(IsExistingFile(f.Path() + L".bak"));
   EXPECT_EQ(f.host.messages.size(), 1u);
 }
 
@@ -154,7 +197,8 @@ TEST(SettingsStore, UnknownAppDataFolderReadsAndWritesNothing) {
   IniFixture f;
   f.store = SettingsStore(L"", L"work");
   EXPECT_EQ(f.Path(), L"");
-  EXPECT_FALSE(f.Load().ok || f.Save());
+  EXPECT_FALSE(f.Load().ok);
+  EXPECT_FALSE(f.Save());
   EXPECT_EQ(f.host.shortcutOffers, 0);
   EXPECT_FALSE(IsExistingFolder(SettingsFolderIn(L"")));
 }

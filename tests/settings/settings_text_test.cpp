@@ -68,7 +68,6 @@ TEST(SettingsText, EveryKeyRoundTripsInItsExactFormat) {
         L"\nMaxMovedFolderNum=3\nMovedFolder0=C:\\a\n", L"\nMaxHistoryNum=50\nHistory0=C:\\h1\n"})
     EXPECT_TRUE(Has(text, line)) << WideToUtf8(line);
   EXPECT_TRUE(text.ends_with(L"\nStockColor14=921102\nStockColor15=986895\n"));
-  EXPECT_FALSE(Has(BuildSettingsText(Settings{}, {}), L"MaxHistoryNum"));  // only when not default
   EXPECT_EQ(ReadBack(text), written);
   Settings reset = written;
   ResetToInitial(reset);
@@ -79,9 +78,12 @@ TEST(SettingsText, ShowKeysOnlyTravelWithLoadLastFile) {
   Settings written = Varied();
   written.LoadLastFile = false;
   const std::wstring text = BuildSettingsText(written, {});
-  EXPECT_FALSE(Has(text, L"ShowIndex=") || Has(text, L"tflFileName="));
+  EXPECT_FALSE(Has(text, L"ShowIndex="));
+  EXPECT_FALSE(Has(text, L"tflFileName="));
   const Settings read = ReadBack(text + L"ShowIndex=4\nShowFileName=x\n");
-  EXPECT_TRUE(read.ShowIndex == -1 && read.ShowFileName.empty() && read.CenterX == -20);
+  EXPECT_EQ(read.ShowIndex, -1);
+  EXPECT_EQ(read.ShowFileName, L"");
+  EXPECT_EQ(read.CenterX, -20);
 }
 
 TEST(SettingsText, OutOfRangeValuesAreClamped) {
@@ -107,9 +109,14 @@ TEST(SettingsText, ColourValuesAreClampedAsColourReferences) {
 
 TEST(SettingsText, MissingOrMalformedKeysTakeTheirIfMissingValues) {
   Settings s = Varied();
+  s.ShowingList = s.SlideShow = false;  // so only the reading can turn them on
   ReadSettingsValues(s, MapOf(L"AlwaysTop=yes\nLocked=maybe\nSlideShow= TRUE \n"));
-  EXPECT_EQ(s.CenterX, -20);  // kept
-  EXPECT_TRUE(s.Locked && !s.AlwaysTop && s.SlideShow && s.ShowingList && s.History.empty());
+  EXPECT_EQ(s.CenterX, -20);   // missing, no value of its own: kept
+  EXPECT_TRUE(s.Locked);       // malformed, no value of its own: kept
+  EXPECT_FALSE(s.AlwaysTop);   // malformed: its own value
+  EXPECT_TRUE(s.SlideShow);    // blanks and case are forgiven
+  EXPECT_TRUE(s.ShowingList);  // missing: on, although the initial value is off
+  EXPECT_TRUE(s.History.empty());
   EXPECT_EQ(s.FrameColor, 0xFFFFFFFFu);
   EXPECT_EQ(s.JpegCompressRatio1, 25);
   EXPECT_EQ(ReadBack(L"").FullFillColor, 0xFF000000u);
@@ -141,11 +148,13 @@ TEST(SettingsText, ValuesWithLineBreaksAreNeverWritten) {
   s.ShortCutFileName = L"C:\\x.lnk\nHideTaskButton=false";
   s.FileMaskString = L"*.jpg\r";
   const std::wstring text = BuildSettingsText(s, {});
-  EXPECT_FALSE(Has(text, L"\r") || Has(text, L"server"));
+  EXPECT_FALSE(Has(text, L"\r"));
+  EXPECT_FALSE(Has(text, L"server"));
   const Settings read = ReadBack(text);
   EXPECT_EQ(read.PluginPath, (std::vector<std::wstring>{L"C:\\good", L"D:\\also good"}));  // no gaps
   EXPECT_EQ(read.History, (std::vector<std::wstring>{L"C:\\h"}));
-  EXPECT_TRUE(read.HideTaskButton && read.ShortCutFileName.empty());
+  EXPECT_TRUE(read.HideTaskButton);
+  EXPECT_EQ(read.ShortCutFileName, L"");
   EXPECT_EQ(read.FileMaskString, L"*.*");
 }
 

@@ -45,7 +45,8 @@ HDROP MakeDrop(const std::vector<std::wstring>& paths) {
 TEST(WinTextFile, ReadsSharedAndReadOnlyFilesAndTellsLockedOnesApart) {
   tvtest::TempFolder folder;
   const std::wstring path = folder.Join(L"open.ini"), readOnly = folder.Join(L"ro.ini");
-  ASSERT_TRUE(WriteTextFile(path, L"a=1") && WriteTextFile(readOnly, L"b=2"));
+  ASSERT_TRUE(WriteTextFile(path, L"a=1"));
+  ASSERT_TRUE(WriteTextFile(readOnly, L"b=2"));
   ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(ReadTextFile(readOnly).text, L"b=2");
   {
@@ -88,7 +89,8 @@ TEST(WinTextFile, PathsBeyond260CharactersWork) {
   }
   const std::wstring path = deep + L"\\settings.ini";
   ASSERT_TRUE(WriteTextFile(path, L"long=yes"));
-  EXPECT_TRUE(IsExistingFile(path) && IsExistingFolder(deep));
+  EXPECT_TRUE(IsExistingFile(path));
+  EXPECT_TRUE(IsExistingFolder(deep));
   EXPECT_EQ(ReadTextFile(path).text, L"long=yes");
   const std::wstring tail(300, L'a');
   EXPECT_EQ(ExtendedLengthPath(L"C:\\short"), L"C:\\short");

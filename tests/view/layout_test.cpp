@@ -115,7 +115,8 @@ TEST(Layout, ZeroHeightPictureGetsTheSquareMinimumBox) {
     s.Show(picture.width, picture.height);
     EXPECT_DOUBLE_EQ(s.view.AspectRatio(), 1.0);
     EXPECT_TRUE(std::isfinite(s.Opt().SizeRatio));
-    EXPECT_TRUE(s.view.PictureRect().width >= 0 && s.view.PictureRect().height >= 0);
+    EXPECT_GE(s.view.PictureRect().width, 0);
+    EXPECT_GE(s.view.PictureRect().height, 0);
   }
   Scene s;
   s.Show(0, 0);

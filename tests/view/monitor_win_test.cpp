@@ -25,9 +25,12 @@ TEST(MonitorWin, PrimaryMonitorComesFirstAndTheDesktopSpansThemAll) {
   const MonitorList monitors = EnumerateMonitors();
   ASSERT_EQ(static_cast<int>(monitors.size()), GetSystemMetrics(SM_CMONITORS));
   EXPECT_EQ(monitors.front().monitor, (Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-  for (const MonitorArea& m : monitors)
-    EXPECT_TRUE(m.work.left >= m.monitor.left && m.work.top >= m.monitor.top && m.work.right <= m.monitor.right &&
-                m.work.bottom <= m.monitor.bottom);
+  for (const MonitorArea& m : monitors) {
+    EXPECT_GE(m.work.left, m.monitor.left);
+    EXPECT_GE(m.work.top, m.monitor.top);
+    EXPECT_LE(m.work.right, m.monitor.right);
+    EXPECT_LE(m.work.bottom, m.monitor.bottom);
+  }
   const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
   EXPECT_EQ(DesktopRectOf(monitors),
             (Rect{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)}));

@@ -45,11 +45,17 @@ TEST(ComputeBlitRects, RandomPlacementsStayInsideBitmapAndDestination) {
     const Rect dest = BoxRect(place(random), place(random), static_cast<int>(bw * s), static_cast<int>(bh * s));
     const BlitRects r = ComputeBlitRects(bw, bh, dest, kScreen);
     if (!r.visible) continue;
-    ASSERT_TRUE(r.source.left >= 0 && r.source.top >= 0 && r.source.right <= bw && r.source.bottom <= bh &&
-                r.source.Width() > 0);
-    ASSERT_TRUE(r.destination.left >= dest.left && r.destination.right <= dest.right &&
-                r.destination.top >= dest.top && r.destination.bottom <= dest.bottom);
-    ASSERT_TRUE(r.destination.left < kScreen.right && r.destination.right > kScreen.left);
+    ASSERT_GE(r.source.left, 0);
+    ASSERT_GE(r.source.top, 0);
+    ASSERT_LE(r.source.right, bw);
+    ASSERT_LE(r.source.bottom, bh);
+    ASSERT_GT(r.source.Width(), 0);
+    ASSERT_GE(r.destination.left, dest.left);
+    ASSERT_LE(r.destination.right, dest.right);
+    ASSERT_GE(r.destination.top, dest.top);
+    ASSERT_LE(r.destination.bottom, dest.bottom);
+    ASSERT_LT(r.destination.left, kScreen.right);
+    ASSERT_GT(r.destination.right, kScreen.left);
   }
 }
 

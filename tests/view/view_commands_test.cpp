@@ -82,7 +82,8 @@ TEST(Zoom, ZoomAtAFarAwayCursorStaysInRange) {
   Shown s;
   s.view.ZoomAt(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), 200.0);
   EXPECT_EQ(s.Size(), (PixelSize{160000, 120000}));
-  EXPECT_TRUE(s.view.VisibleRect().width > 0 && s.view.VisibleRect().height > 0);
+  EXPECT_GT(s.view.VisibleRect().width, 0);
+  EXPECT_GT(s.view.VisibleRect().height, 0);
 }
 
 TEST(Commands, ModesSwitchEachOtherOff) {
@@ -108,7 +109,8 @@ TEST(ShowInScreen, ShrinksIntoTheWorkAreaAndBringsTheWindowToFront) {
   s.view.ShowInScreen();
   EXPECT_FALSE(s.Opt().UseWholeScreen);
   EXPECT_EQ(s.view.PictureRect(), (PixelBox{240, 0, 1440, 1080}));
-  EXPECT_TRUE(s.host.broughtToFront == 1 && s.host.lastTopmost);
+  EXPECT_EQ(s.host.broughtToFront, 1);
+  EXPECT_TRUE(s.host.lastTopmost);
   Shown t(tvtest::CentredAt(-100, -100), kTwoMonitors);
   t.view.MoveToCenter();  // the work area under the centre
   EXPECT_EQ(t.view.PictureRect(), (PixelBox{-1040, -832, 800, 600}));
@@ -164,7 +166,9 @@ TEST(Rotation, TurnsReachTheEntryAndKeepTheZoom) {
   s.host.entry = &entry;
   for (int r : {3, 2, 1, 0}) {
     s.view.RotateBy(-1);
-    EXPECT_TRUE(s.host.rotation == r && s.Opt().RotateValue == r && entry.rotation == r) << r;
+    EXPECT_EQ(s.host.rotation, r);
+    EXPECT_EQ(s.Opt().RotateValue, r);
+    EXPECT_EQ(entry.rotation, r);
   }
   EXPECT_EQ(s.host.transforms, 5);  // the first show and one per turn
   s.view.ZoomTo(0.5);
@@ -241,7 +245,9 @@ TEST(Options, OutOfRangeSettingsAreBroughtIntoRange) {
   o.DiagonalLength = -3;
   o.CenterX = std::numeric_limits<std::int32_t>::min();
   s.view.SetOptions(o);
-  EXPECT_TRUE(s.Opt().FrameWidth == 0 && s.Opt().PositionMode == 5 && s.Opt().RotateValue == 0);
+  EXPECT_EQ(s.Opt().FrameWidth, 0);
+  EXPECT_EQ(s.Opt().PositionMode, 5);
+  EXPECT_EQ(s.Opt().RotateValue, 0);
   EXPECT_DOUBLE_EQ(s.Opt().SizeRatio, 1.0);
   EXPECT_EQ(s.Opt().DiagonalLength, 0);
   EXPECT_EQ(s.Opt().CenterX, -kMaxCentreCoordinate);

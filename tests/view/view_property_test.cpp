@@ -45,13 +45,23 @@ struct Dice {
 
 void CheckInvariants(const Scene& s) {
   const PixelBox& p = s.view.PictureRect();
-  ASSERT_TRUE(p.width >= 0 && p.height >= 0 && p.width <= kMaxDisplaySide && p.height <= kMaxDisplaySide);
-  ASSERT_TRUE(s.view.VisibleRect().width >= 0 && s.view.VisibleRect().height >= 0);
-  ASSERT_TRUE(s.view.WorkArea().width >= 1 && s.view.WorkArea().height >= 1);
+  for (const int side : {p.width, p.height}) {
+    ASSERT_GE(side, 0);
+    ASSERT_LE(side, kMaxDisplaySide);
+  }
+  ASSERT_GE(s.view.VisibleRect().width, 0);
+  ASSERT_GE(s.view.VisibleRect().height, 0);
+  ASSERT_GE(s.view.WorkArea().width, 1);
+  ASSERT_GE(s.view.WorkArea().height, 1);
   ASSERT_GE(s.Opt().DiagonalLength, 0);
-  ASSERT_TRUE(std::isfinite(s.Opt().SizeRatio) && s.Opt().SizeRatio >= 0.0);
-  ASSERT_TRUE(std::isfinite(s.view.AspectRatio()) && s.view.AspectRatio() > 0.0);
-  for (const Rect& w : s.host.moves) ASSERT_TRUE(w.Width() >= 0 && w.Height() >= 0);
+  ASSERT_TRUE(std::isfinite(s.Opt().SizeRatio));
+  ASSERT_GE(s.Opt().SizeRatio, 0.0);
+  ASSERT_TRUE(std::isfinite(s.view.AspectRatio()));
+  ASSERT_GT(s.view.AspectRatio(), 0.0);
+  for (const Rect& w : s.host.moves) {
+    ASSERT_GE(w.Width(), 0);
+    ASSERT_GE(w.Height(), 0);
+  }
 }
 
 }  // namespace
@@ -140,9 +150,8 @@ TEST(ViewProperty, FitModesKeepTheirPromise) {
     const PixelBox &wa = s.view.WorkArea(), &p = s.view.PictureRect();
     if (wa.width < 71 || wa.height < 71 || s.view.FitState() == 3) continue;
     const int inside = fit ? 0 : 1, sign = fit ? 1 : -1;
-    EXPECT_TRUE(sign * (p.left - wa.left) >= -inside && sign * (p.top - wa.top) >= -inside &&
-                sign * (wa.Right() - p.Right()) >= -inside && sign * (wa.Bottom() - p.Bottom()) >= -inside)
-        << "round " << round;
+    for (const int gap : {p.left - wa.left, p.top - wa.top, wa.Right() - p.Right(), wa.Bottom() - p.Bottom()})
+      EXPECT_GE(sign * gap, -inside) << "round " << round;
     EXPECT_TRUE(!fit || p.width == wa.width || p.height == wa.height) << "round " << round;
   }
 }
