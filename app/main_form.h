@@ -84,6 +84,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   AnimationSnapshot AnimationState() const;
   const MouseController& Mouse() const { return mouse_; }
   int MenusOpened() const { return menusOpened_; }
+  // The colour of the window pixel under the cursor, as "RRGGBB".
+  std::wstring PixelRgbText() const;
 
   // --- display cycle
   int ShowEntry(int index, int member, int direction, bool redraw);

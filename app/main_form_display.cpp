@@ -211,6 +211,7 @@ void MainForm::SetListMode(int mode, int direction) {
       RefillListBox();
       settings_.ShowingList = true;
       view_.SetShowingList(true);
+      PauseAnimation();  // the archive's members are listed over the picture
     }
   }
 

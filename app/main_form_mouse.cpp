@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "app/main_form.h"
+#include "menus/menu_ids.h"
 
 namespace tv {
 namespace {
@@ -104,6 +105,19 @@ void MainForm::LoadCursorSet() {
   blankCursor_ = ::LoadCursorW(instance_, L"IDC_NONE");
   if (!handCursor_) handCursor_ = ::LoadCursorW(nullptr, IDC_HAND);
   if (!grabCursor_) grabCursor_ = ::LoadCursorW(nullptr, IDC_SIZEALL);
+  if (popup_)
+    ::CheckMenuRadioItem(popup_, IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE,
+                         static_cast<UINT>(IDM_CURSOR_SIZE_NORMAL + settings_.UseCursorSize), MF_BYCOMMAND);
+}
+
+std::wstring MainForm::PixelRgbText() const {
+  POINT p{};
+  ::GetCursorPos(&p);
+  if (!window_ || !::ScreenToClient(window_, &p)) return RgbText(0, 0, 0);
+  const WindowDC dc(window_);
+  const COLORREF c = dc.get() ? ::GetPixel(dc.get(), p.x, p.y) : CLR_INVALID;
+  if (c == CLR_INVALID) return RgbText(0, 0, 0);
+  return RgbText(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 // ---------------------------------------------------------------- MouseHost

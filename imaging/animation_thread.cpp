@@ -29,7 +29,8 @@ bool AnimationThread::Start() {
   return true;
 }
 
-bool AnimationThread::JoinWithin(std::chrono::milliseconds limit) {
+bool AnimationThread::WaitEnded(std::chrono::milliseconds limit) {
+  if (!thread_.joinable()) return true;
   std::unique_lock lock(mutex_);
   if (!changed_.wait_for(lock, limit, [this] { return !running_; })) return false;
   lock.unlock();
@@ -37,15 +38,20 @@ bool AnimationThread::JoinWithin(std::chrono::milliseconds limit) {
   return true;
 }
 
-bool AnimationThread::Stop() {
-  if (!thread_.joinable()) return true;
+void AnimationThread::RequestStop() {
   {
     std::lock_guard lock(mutex_);
+    if (!running_) return;
     stopRequested_ = true;
     pauseRequested_ = false;
   }
   changed_.notify_all();
-  return JoinWithin(kWaitLimit);
+}
+
+bool AnimationThread::Stop() {
+  if (!thread_.joinable()) return true;
+  RequestStop();
+  return WaitEnded(kWaitLimit);
 }
 
 bool AnimationThread::Pause() {

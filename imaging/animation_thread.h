@@ -48,6 +48,9 @@ class AnimationThread {
   bool Start();
   // Ends the thread; true when it ended within the wait limit.
   bool Stop();
+  // The two halves of Stop: ask, then wait at most `limit` for the end.
+  void RequestStop();
+  bool WaitEnded(std::chrono::milliseconds limit);
   // Holds the thread between frames; true when it acknowledged in time (or
   // is not running). Resume lets it go on.
   bool Pause();
@@ -60,7 +63,6 @@ class AnimationThread {
 
  private:
   void Run();
-  bool JoinWithin(std::chrono::milliseconds limit);
 
   AnimationPacer& pacer_;
   mutable std::mutex mutex_;

@@ -125,9 +125,11 @@ void MouseController::MouseMove(Point p, int modifiers) {
     drag_.lastPoint = p;
     return;
   }
-  // Diagonals are computed in doubles by the view: squares of zoomed sides
-  // overflow 32 bits.
-  if (view_.Options().FixDiagonalLength) view_.RecordDiagonal();
+  if (view_.Options().FixDiagonalLength) {
+    ViewOptions options = view_.Options();
+    options.DiagonalLength = ResizeDiagonal(view_.PictureRect().width, view_.PictureRect().height);
+    view_.SetOptions(options);
+  }
   view_.KeepOnScreen();
   view_.ApplyWindowRect();
   drag_.lastPoint = p;

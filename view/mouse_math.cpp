@@ -91,6 +91,11 @@ PixelBox ResizeFor(int zone, bool aroundCentre, Point p, const ResizeStart& s) {
   return box;
 }
 
+std::int32_t ResizeDiagonal(std::int32_t width, std::int32_t height) {
+  const double w = width, h = height;
+  return Trunc(std::sqrt(w * w + h * h) + 0.5);
+}
+
 int WheelSteps(int& remainder, int delta, int sensitivity) {
   if (sensitivity <= 0) sensitivity = 120;
   long long sum = static_cast<long long>(remainder) + delta;
@@ -110,6 +115,16 @@ int WheelSteps(int& remainder, int delta, int sensitivity) {
 double WheelZoomFactor(int delta, int sensitivity) {
   if (sensitivity <= 0) sensitivity = 120;
   return std::pow(2.0, static_cast<double>(delta) / sensitivity * 0.5);
+}
+
+std::wstring RgbText(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+  std::wstring text;
+  for (const std::uint8_t value : {red, green, blue}) {
+    text.push_back(kDigits[value >> 4]);
+    text.push_back(kDigits[value & 15]);
+  }
+  return text;
 }
 
 int NextTransparency(int alpha, int steps) {

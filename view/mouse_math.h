@@ -4,6 +4,7 @@
 // doubles so large zooms cannot overflow), the wheel's remainder and steps,
 // and the transparency levels the wheel walks through.
 #include <cstdint>
+#include <string>
 
 #include "util/geometry.h"
 #include "view/view_geometry.h"
@@ -40,6 +41,10 @@ struct ResizeStart {
 // aroundCentre: Ctrl held, the centre stays and each edge counts twice.
 PixelBox ResizeFor(int zone, bool aroundCentre, Point p, const ResizeStart& s);
 
+// The diagonal a resize records, rounded; in doubles, since the squares of
+// zoomed sides overflow 32-bit integers.
+std::int32_t ResizeDiagonal(std::int32_t width, std::int32_t height);
+
 // Adds delta to the remainder (kept in [0, sensitivity)) and returns the
 // steps: negative for forward turns, positive for backward ones.
 int WheelSteps(int& remainder, int delta, int sensitivity);
@@ -48,6 +53,9 @@ double WheelZoomFactor(int delta, int sensitivity);
 
 // 255, 192, 128, 64 and back; backward steps (positive) are more transparent.
 int NextTransparency(int alpha, int steps);
+
+// Six upper-case hexadecimal digits, red, green, blue.
+std::wstring RgbText(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
 // Window-wheel modifier state bits.
 enum MouseModifier : int {

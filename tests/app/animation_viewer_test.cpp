@@ -68,16 +68,6 @@ class AnimationViewerTest : public ViewerTest {
     ASSERT_FALSE(bytes.empty());
     folder_.WriteBytes(L"pictures\\" + name, bytes);
   }
-  // Pumps messages until `done` or the deadline; false on the deadline.
-  template <typename Done>
-  bool PumpUntil(Done done, int limitMs = 10000) {
-    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(limitMs);
-    while (!done()) {
-      if (::GetTickCount64() > end) return false;
-      Pump(5);
-    }
-    return true;
-  }
   std::uint32_t CentrePixel() const {
     const tv::PixelBox box = form_->View().PictureRect();
     return ScreenPixel(box.left + box.width / 2, box.top + box.height / 2);
@@ -187,12 +177,11 @@ TEST_F(AnimationViewerTest, SteppingAwayStopsTheThreadEvenInALongFrame) {
   WritePicture(L"b.png", 0xFF808080);
   Start({pictures_});
   ASSERT_TRUE(form_->AnimationThreadRunning());
-  const ULONGLONG before = ::GetTickCount64();
   Press(VK_SPACE);
   EXPECT_EQ(Shown(), L"b.png");
-  // The stop is synchronous: the thread has gone by the time the step shows.
+  // The stop waits for the thread to end, but only for a bounded time: a
+  // thread still sleeping out its minute would be running now.
   EXPECT_FALSE(form_->AnimationThreadRunning());
-  EXPECT_LT(::GetTickCount64() - before, 2000u);  // far below the wait limit: it was woken, not timed out
 }
 
 TEST_F(AnimationViewerTest, RapidStepsThroughAnimationsNeitherCrashNorLeak) {

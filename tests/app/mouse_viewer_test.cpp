@@ -110,6 +110,16 @@ TEST_F(MouseViewerTest, ResizingNeverGoesBelowTheMinimumDiagonal) {
   EXPECT_NEAR(std::hypot(Box().width, Box().height), std::sqrt(5000.0), 2.0);
 }
 
+TEST_F(MouseViewerTest, ResizingWithAFixedDiagonalRecordsTheNewDiagonal) {
+  StartOn(400, 300);
+  Command(IDM_FIX_DIAGONAL_LENGTH);
+  ASSERT_TRUE(form_->CurrentSettings().FixDiagonalLength);
+  const POINT from = At(0.999, 0.999);
+  Drag(from, {from.x + 40, from.y + 10});
+  ASSERT_EQ(Box().width, 440);
+  EXPECT_EQ(form_->View().Options().DiagonalLength, 550);  // sqrt(440^2 + 330^2)
+}
+
 TEST_F(MouseViewerTest, CtrlWheelZoomsAroundTheCursor) {
   StartOn(200, 150);
   const POINT cursor = At(0.25, 0.25);
@@ -194,6 +204,16 @@ TEST_F(MouseViewerTest, PlainMiddleClickClosesTheWindow) {
   Send(WM_MBUTTONUP, 0, At(0.5, 0.5));
   for (int i = 0; i < 100 && form_->Window(); ++i) Pump(10);
   EXPECT_EQ(form_->Window(), nullptr);
+}
+
+TEST_F(MouseViewerTest, PixelColourUnderTheCursor) {
+  WritePicture(L"a.png", 0xFF12ABF0, 120, 90);
+  Start({pictures_});
+  const POINT centre = At(0.5, 0.5);
+  ASSERT_TRUE(::SetCursorPos(centre.x, centre.y));
+  POINT cursor{};
+  ASSERT_TRUE(PumpUntil([&] { return ::GetCursorPos(&cursor) && cursor.x == centre.x && cursor.y == centre.y; }));
+  EXPECT_EQ(form_->PixelRgbText(), L"12ABF0");
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ TEST(AnimationThread, StopWakesAThreadInALongFrameDelay) {
   AnimationThread thread(pacer);
   ASSERT_TRUE(thread.Start());
   ASSERT_TRUE(WaitFor([&] { return pacer.advanced == 1; }));
-  EXPECT_TRUE(thread.Stop());
+  thread.RequestStop();
+  EXPECT_TRUE(thread.WaitEnded(std::chrono::milliseconds(100)));
   EXPECT_FALSE(thread.Running());
   EXPECT_EQ(pacer.endings, 0);  // stopped, not ended: no last paint of a picture on its way out
 }

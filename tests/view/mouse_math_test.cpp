@@ -71,3 +71,14 @@ TEST(Wheel, TransparencyLevels) {
                        Row{10, 1, 255}, Row{10, 2, 192}})
     EXPECT_EQ(NextTransparency(r.alpha, r.steps), r.next) << r.alpha << " " << r.steps;
 }
+
+TEST(PixelText, RedGreenBlueAsSixUpperCaseDigits) {
+  EXPECT_EQ(RgbText(0xFF, 0x00, 0x0A), L"FF000A");
+  EXPECT_EQ(RgbText(0x12, 0xAB, 0xF0), L"12ABF0");
+}
+
+TEST(Diagonal, ResizeRoundsTheRealLengthWithoutOverflow) {
+  EXPECT_EQ(ResizeDiagonal(2, 3), 4);  // sqrt 13 = 3.61
+  EXPECT_EQ(ResizeDiagonal(3, 4), 5);
+  EXPECT_EQ(ResizeDiagonal(80000, 60000), 100000);  // integer squares overflow 32 bits here
+}
