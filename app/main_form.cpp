@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
+#include "app/instance_name.h"
 #include "app/settings_sync.h"
 #include "menus/localized_string.h"
-#include "menus/menu_ids.h"
 #include "menus/message_ids.h"
 #include "menus/popup_menu_resource.h"
 #include "settings/app_data_folder.h"
@@ -103,7 +103,18 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   const CommandLine commandLine = ParseCommandLine(arguments, [](const std::wstring& link) {
     return ResolveShortcut(link);
   });
-  identity_ = IdentityForName(commandLine.instanceName.value_or(kDefaultInstanceName));
+  // Without a name switch the default instance keeps its own title; naming
+  // it explicitly still gives the "taverlune - name" form. The name becomes
+  // the ini file's name, so one that is no plain file name (a path, a device)
+  // falls back to the default instance.
+  identity_ = InstanceIdentity{};
+  if (commandLine.instanceName) {
+    if (CheckInstanceName(*commandLine.instanceName) == InstanceNameFault::None)
+      identity_ = IdentityForName(*commandLine.instanceName);
+    else
+      ShowMessage({0, L"\"" + *commandLine.instanceName + L"\"" + LocalizedString(IDS_INVALID_INSTANCE_NAME),
+                   L"Information", MessageIcon::Warning});
+  }
 
   StartInputs inputs;
   if (options_.readStartKeys) inputs.keys = StartKeysNow();
@@ -124,8 +135,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
   if (!CreateMainWindow()) return false;
   LoadCursorSet();
-  if (popup_)
-    ::EnableMenuItem(popup_, IDM_DELETE_INSTANCE, MF_BYCOMMAND | (identity_.named ? MF_ENABLED : MF_GRAYED));
+  // Where the last session left the picture, until a layout says otherwise.
+  view_.SetPictureRect({settings_.FormLeft, settings_.FormTop, loaded.windowSide, loaded.windowSide});
+  view_.ApplyWindowRect();
 
   image_.SetPictureLock(&pictureLock_);
   image_.SetFillColor(settings_.FullFillColor);
@@ -144,28 +156,42 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   idleTimer_.SetOwner(window_);
   idleTimer_.SetPeriod(1000);
 
+  view_.SizeStartBoxByDiagonal();
   if (!settings_.KeepPreviousPosition) {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     view_.SetCentre(cursor.x, cursor.y);
-    view_.UpdateWorkArea();
+    PixelBox box = view_.PictureRect();
+    box.left = cursor.x - box.width / 2;
+    box.top = cursor.y - box.height / 2;
+    view_.SetPictureRect(box);
   }
+  view_.UpdateWorkArea();
+  view_.ApplyWindowRect();
   if (showingListAtStart) SetListMode(1, 1);
 
-  const Rect startPlace = view_.WindowRect();
+  const PixelBox startPlace = view_.PictureRect();
   if (!commandLine.paths.empty()) {
     OpenPaths(commandLine.paths, 0, CtrlHeld() ? 1 : 0);
   } else if (!list_.FileList().empty()) {
     if (settings_.ShowIndex >= 0) {
+      // The picture of the last session comes back at its zoom and centre;
+      // laying it out clears the first-display flag.
       firstDisplay_ = true;
+      view_.SetRestoringPrevious(true);
       restoreIndex_ = settings_.ShowIndex;
       restoreArchive_ = settings_.ShowArchive;
       RefindAfterOpen();
       const bool inArchive = restoreArchive_ >= 0;
       ShowEntry(inArchive ? restoreArchive_ : restoreIndex_, inArchive ? restoreIndex_ : -1, 1, true);
-      if (firstDisplay_) MoveWindow(startPlace);
+      view_.SetRestoringPrevious(false);
+      if (firstDisplay_) {
+        view_.SetPictureRect(startPlace);
+        view_.ApplyWindowRect();
+      }
       firstDisplay_ = false;
     }
+    if (settings_.ShowingList) RefillListBox();
   }
   if (list_.ShowIndex() < 0) {
     // Nothing on display: a box of the start size centred where the cursor
@@ -173,9 +199,14 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
     view_.UpdateWorkArea();
     const PixelBox& area = view_.WorkArea();
     PixelBox box = view_.PictureRect();
-    if (settings_.FixSizeRatio && !settings_.UseWholeScreen && !settings_.FitToScreen) {
-      box.width = static_cast<int>(box.width * settings_.SizeRatio);
-      box.height = static_cast<int>(box.height * settings_.SizeRatio);
+    ViewOptions options = view_.Options();
+    if (options.FixSizeRatio && !options.UseWholeScreen && !options.FitToScreen) {
+      box.width = static_cast<int>(box.width * options.SizeRatio);
+      box.height = static_cast<int>(box.height * options.SizeRatio);
+    } else {
+      // No picture to measure a zoom against: the next one starts unzoomed.
+      options.SizeRatio = 1.0;
+      view_.SetOptions(options);
     }
     box.left = std::max(area.left, std::min(view_.Options().CenterX - box.width / 2, area.Right() - box.width));
     box.top = std::max(area.top, std::min(view_.Options().CenterY - box.height / 2, area.Bottom() - box.height));
@@ -200,6 +231,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
 void MainForm::ApplyLoadedSettings() {
   ApplyAlpha();
+  // Still before `initialized`: the handler takes the window to the whole
+  // monitor without flipping the setting.
+  if (settings_.FullScreen) view_.ToggleFullScreen();
   RestartSlideTimer();
   MenuMarksChanged();
 }

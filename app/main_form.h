@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/command_table.h"
 #include "app/idle_tick.h"
 #include "app/instance_identity.h"
 #include "app/key_map.h"
@@ -72,6 +73,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool ShowingList() const { return settings_.ShowingList; }
   const std::vector<std::wstring>& RecordedMessages() const { return recordedMessages_; }
   bool SlideTimerActive() const { return slideTimer_.Active(); }
+  HMENU PopupMenu() const { return popup_; }
   int BusyDepth() const { return busyDepth_; }
   bool AnimationThreadRunning() const { return animationThread_.Running(); }
   int AnimationThreadsStarted() const { return animationThread_.StartedCount(); }
@@ -120,24 +122,48 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   LRESULT OnEndSession(WPARAM, LPARAM, bool&);
   LRESULT OnAppCommand(WPARAM, LPARAM, bool&);
 
-  // keys and commands (main_form_commands.cpp)
+  // keys and commands (main_form_commands.cpp); the commands are found in
+  // the command table (command_table.cpp), which names the handlers below
+  friend std::span<const CommandRow> CommandRows();
   bool HandleImageKey(unsigned virtualKey);
   bool HandleListKey(unsigned virtualKey);
   void RunKeyAction(const KeyAction& action);
   bool RunCommand(int id);
-  bool RunGroupCommand(int id);
-  bool RunToggleCommand(int id);
-  void ToggleSlideShow();
+  CommandFacts CommandFactsNow() const;
+  // Check marks and greying, written from the settings by the table's rules.
+  void SyncMenuStates();
+  template <void (MainForm::*Action)()>
+  void RunPlain(const CommandRow& row, int index);
+  template <void (ViewGeometry::*Action)()>
+  void RunView(const CommandRow& row, int index);
   void OpenFilesCommand();
   void OpenFolderCommand();
   void LoadExistsFolderFilesCommand();
   void CloseArchiveCommand();
   void RefreshCommand();
+  void ShowFileListCommand();
   void ShowFileInformationCommand();
+  void QuitCommand();
+  void SortFileList(const CommandRow& row, int index);
   void ZoomBy(double factor);
   void TurnBy(int quarters);
   void SortCommand(int mode);
-  void CommandNotYetAvailable(int id);
+  void CommandNotYetAvailable();
+
+  // view commands (main_form_view_commands.cpp)
+  void SetShowPosition(const CommandRow& row, int index);
+  void SelectRotation(const CommandRow& row, int index);
+  void TurnCommand(const CommandRow& row, int index);
+  void ToggleFixDiagonalLength(const CommandRow& row, int index);
+
+  // option commands (main_form_option_commands.cpp)
+  void ToggleSetting(const CommandRow& row, int index);  // the row's flag
+  void ChooseSetting(const CommandRow& row, int index);  // the row's value for the item
+  void ToggleAlwaysTop(const CommandRow& row, int index);
+  void ToggleSlideShow();
+  void SetTransparency(const CommandRow& row, int index);
+  void SetBorderWidth(const CommandRow& row, int index);
+  void SetSlideShowInterval(const CommandRow& row, int index);
 
   // display cycle (main_form_display.cpp)
   int ShowEntryNow(int index, int member, int direction, bool redraw);
@@ -286,6 +312,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   LoadProgress progress_;
 
   std::wstring pathOnDisplay_;
+  std::vector<std::wstring> moveTargets_;  // command IDM_MOVE_TARGET_FIRST + i moves to moveTargets_[i]
   std::wstring tflFileName_;
   RefindNames pending_;
   // The position to show once a list is in place (from the ini file, a saved
@@ -300,6 +327,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   int busyDepth_ = 0;
   int redrawHold_ = 0;
   bool initialized_ = false;
+  bool archiveOpen_ = false;
   bool visible_ = true;
   bool slideShowStep_ = false;
   bool firstDisplay_ = false;

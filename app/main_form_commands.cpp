@@ -1,14 +1,11 @@
 // Keys and menu commands: thin glue from the tables to the subsystems.
 #include <windows.h>
-#include <algorithm>
-#include <array>
-#include <iterator>
 
 #include "app/main_form.h"
-#include "app/settings_sync.h"
 #include "imaging/information_text.h"
+#include "imaging/program_version.h"
 #include "menus/localized_string.h"
-#include "menus/menu_ids.h"
+#include "menus/menu_item_state.h"
 #include "menus/message_ids.h"
 #include "util/clipboard.h"
 #include "util/file_dialogs.h"
@@ -25,11 +22,6 @@ unsigned ModifiersNow() {
   if (::GetKeyState(VK_MENU) & 0x8000) mask |= kAlt;
   return mask;
 }
-
-constexpr std::array<int, 15> kIntervalSeconds = {1, 2, 5, 10, 30, 60, 300, 900, 1800, 3600,
-                                                  7200, 10800, 21600, 43200, 86400};
-constexpr std::array<int, 7> kBorderWidths = {0, 1, 5, 10, 15, 20, 30};
-constexpr std::array<int, 4> kAlphaValues = {255, 192, 128, 64};
 
 }  // namespace
 
@@ -99,119 +91,30 @@ void MainForm::RunKeyAction(const KeyAction& action) {
     case KeyActionKind::FileOperation:
     case KeyActionKind::PixelRgbToClipboard:
     case KeyActionKind::PassToListBox:
-      CommandNotYetAvailable(0);
+      CommandNotYetAvailable();
       break;
   }
 }
 
 bool MainForm::RunCommand(int id) {
-  switch (id) {
-    case IDM_SHOW_PIXEL_BY_PIXEL: view_.ShowPixelByPixel(); return true;
-    case IDM_SHOW_IN_SCREEN: view_.ShowInScreen(); return true;
-    case IDM_MOVE_TO_CENTER: view_.MoveToCenter(); return true;
-    case IDM_FIX_SIZE_RATIO: view_.ToggleFixSizeRatio(); return true;
-    case IDM_FIX_DIAGONAL_LENGTH: view_.ToggleFixDiagonalLength(true); return true;
-    case IDM_FIT_TO_SCREEN: view_.ToggleFitToScreen(); return true;
-    case IDM_USE_WHOLE_SCREEN: view_.ToggleUseWholeScreen(); return true;
-    case IDM_FULL_SCREEN: view_.ToggleFullScreen(); return true;
-    case IDM_SLIDE_SHOW: ToggleSlideShow(); return true;
-    case IDM_REFRESH: RefreshCommand(); return true;
-    case IDM_OPEN_FILES: OpenFilesCommand(); return true;
-    case IDM_OPEN_FOLDER: OpenFolderCommand(); return true;
-    case IDM_LOAD_EXISTS_FOLDER_FILES: LoadExistsFolderFilesCommand(); return true;
-    case IDM_CLOSE_ARCHIVE: CloseArchiveCommand(); return true;
-    case IDM_QUIT: ::PostMessageW(window_, WM_CLOSE, 0, 0); return true;
-    case IDM_SHOW_FILE_LIST:
-      ::ShowWindow(window_, SW_SHOW);
-      SetListMode(0, 1);
-      return true;
-    case IDM_SHOW_FILE_INFORMATION: ShowFileInformationCommand(); return true;
-    case IDM_TURN_RIGHT: TurnBy(-1); return true;
-    case IDM_TURN_LEFT: TurnBy(1); return true;
-    default: break;
-  }
-  if (RunToggleCommand(id) || RunGroupCommand(id)) return true;
-  // Move-to folders and history entries exist only as far as their lists
-  // reach; an id beyond them is not ours.
-  const int movedFolders = static_cast<int>(settings_.MovedFolder.size());
-  const bool moveTarget = id >= IDM_MOVE_TARGET_FIRST && id <= IDM_MOVE_TARGET_FIRST + movedFolders;
-  const bool historyItem = id >= IDM_HISTORY_FIRST && id <= IDM_HISTORY_FIRST + settings_.MaxHistoryNum;
-  if ((id >= 32775 && id <= 32919) || (id >= 33000 && id <= 33132) || moveTarget || historyItem) {
-    CommandNotYetAvailable(id);
-    return true;
-  }
-  return false;
-}
-
-bool MainForm::RunToggleCommand(int id) {
-  struct Toggle {
-    int id;
-    bool Settings::*flag;
-  };
-  static constexpr Toggle kToggles[] = {
-      {IDM_LOCK, &Settings::Locked},
-      {IDM_ALWAYS_ON_TOP, &Settings::AlwaysTop},
-      {IDM_KEEP_PREVIOUS_FILES, &Settings::LoadLastFile},
-      {IDM_SEARCH_SUB_FOLDERS, &Settings::SearchSubFolder},
-      {IDM_ENABLE_FILE_MASK, &Settings::EnableFileMask},
-      {IDM_AUTO_LOAD_FILE_FOLDER, &Settings::AutoLoadFileFolder},
-      {IDM_KEEP_PREVIOUS_POSITION, &Settings::KeepPreviousPosition},
-  };
-  const auto toggle = std::find_if(std::begin(kToggles), std::end(kToggles),
-                                   [id](const Toggle& t) { return t.id == id; });
-  if (toggle == std::end(kToggles)) return false;
-  bool& flag = settings_.*(toggle->flag);
-  if (initialized_) flag = !flag;
-  if (popup_) ::CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (flag ? MF_CHECKED : MF_UNCHECKED));
-  listSettings_ = ListSettingsFrom(settings_);
-  if (id == IDM_ALWAYS_ON_TOP) {
-    view_.SetAlwaysTop(flag);
-    ::SetWindowPos(window_, flag ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  const CommandRow* row = FindCommandRow(id, CommandFactsNow());
+  if (!row || !row->handler) return false;
+  (this->*(row->handler))(*row, CommandIndex(*row, id));
+  SyncMenuStates();
   return true;
 }
 
-bool MainForm::RunGroupCommand(int id) {
-  if (const int mode = PositionModeForCommand(id); mode >= 0) {
-    view_.SetPositionMode(mode);
-    return true;
-  }
-  if (id >= IDM_ROTATE_NONE && id <= IDM_ROTATE_LEFT) {
-    if (!initialized_) return true;
-    CriticalSectionLock lock(pictureLock_);
-    view_.SelectRotation(id - IDM_ROTATE_NONE);
-    return true;
-  }
-  if (id >= IDM_SORT_BY_NAME && id <= IDM_SORT_REVERSE) {
-    SortCommand(id - IDM_SORT_BY_NAME);
-    return true;
-  }
-  if (id >= IDM_BORDER_WIDTH_0 && id < IDM_BORDER_WIDTH_0 + static_cast<int>(kBorderWidths.size())) {
-    settings_.FrameWidth = kBorderWidths[static_cast<size_t>(id - IDM_BORDER_WIDTH_0)];
-    view_.SetFrameWidth(settings_.FrameWidth);
-    return true;
-  }
-  if (id >= IDM_TRANSPARENCY_100 && id <= IDM_TRANSPARENCY_25) {
-    if (initialized_) settings_.AlphaBlendValue = kAlphaValues[static_cast<size_t>(id - IDM_TRANSPARENCY_100)];
-    ApplyAlpha();
-    return true;
-  }
-  if (id >= IDM_INTERVAL_1S && id < IDM_INTERVAL_1S + static_cast<int>(kIntervalSeconds.size())) {
-    settings_.SSInterval = kIntervalSeconds[static_cast<size_t>(id - IDM_INTERVAL_1S)] * 1000;
-    RestartSlideTimer();
-    return true;
-  }
-  return false;
+CommandFacts MainForm::CommandFactsNow() const {
+  return {settings_, identity_.named, archiveOpen_, static_cast<int>(moveTargets_.size())};
 }
 
-void MainForm::ToggleSlideShow() {
-  if (initialized_) settings_.SlideShow = !settings_.SlideShow;
-  if (popup_)
-    ::CheckMenuItem(popup_, IDM_SLIDE_SHOW, MF_BYCOMMAND | (settings_.SlideShow ? MF_CHECKED : MF_UNCHECKED));
-  RestartSlideTimer();
-  idle_.MarkShown();
-  RepaintNow();
+void MainForm::SyncMenuStates() {
+  if (!popup_) return;
+  for (const MenuItemState& item : MenuItemStates(CommandFactsNow())) {
+    const UINT id = static_cast<UINT>(item.id);
+    if (item.hasMark) SetItemChecked(popup_, id, item.marked, item.radio);
+    if (item.hasGreyRule) SetItemGreyed(popup_, id, item.greyed);
+  }
 }
 
 void MainForm::ZoomBy(double factor) {
@@ -224,6 +127,8 @@ void MainForm::TurnBy(int quarters) {
   view_.RotateBy(quarters);
   settings_.RotateValue = view_.Options().RotateValue;
 }
+
+void MainForm::SortFileList(const CommandRow&, int index) { SortCommand(index); }
 
 void MainForm::SortCommand(int mode) {
   PullSelection();
@@ -270,6 +175,13 @@ void MainForm::LoadExistsFolderFilesCommand() {
   if (!folder.empty()) OpenPaths({folder}, 0, 2);
 }
 
+void MainForm::ShowFileListCommand() {
+  ::ShowWindow(window_, SW_SHOW);
+  SetListMode(0, 1);
+}
+
+void MainForm::QuitCommand() { ::PostMessageW(window_, WM_CLOSE, 0, 0); }
+
 void MainForm::CloseArchiveCommand() {
   if (!list_.InsideArchive()) return;
   LeaveArchiveAndStep(settings_.ShowingList ? 0 : 1, static_cast<int>(list_.ActiveList().size()));
@@ -302,7 +214,7 @@ void MainForm::ShowFileInformationCommand() {
     facts.loopCount = image_.loopCount();
     text = InformationText(facts);
   } else {
-    text = VersionText(ProgramVersion{0, 1, 0, 0});
+    text = VersionText(OwnProgramVersion().value_or(ProgramVersion{}));
   }
   recordedMessages_.push_back(text);
   if (!options_.showMessageBoxes) return;
@@ -314,6 +226,6 @@ void MainForm::ShowFileInformationCommand() {
 // The one place for commands whose handlers arrive with later work (menus,
 // mouse, forms, file operations, plug-ins, instances, export): they do
 // nothing yet, but are known, so they never fall through to the system.
-void MainForm::CommandNotYetAvailable(int) {}
+void MainForm::CommandNotYetAvailable() {}
 
 }  // namespace tv

@@ -125,6 +125,7 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
   ++redrawHold_;
   view_.LayoutPicture();
   --redrawHold_;
+  firstDisplay_ = false;
   StartAnimationThread();
   return LoadResult::Shown;
 }
@@ -245,12 +246,7 @@ void MainForm::SetListMode(int mode, int direction) {
     if (window_) ::SetFocus(window_);
     RepaintNow();
   }
-  if (popup_) {
-    const UINT state = MF_BYCOMMAND | (settings_.ShowingList ? MF_GRAYED : MF_ENABLED);
-    for (int id : {IDM_COPY_IMAGE_TO_CLIPBOARD, IDM_DUPLICATE_WINDOW, IDM_SAVE_JPEG_FILE,
-                   IDM_SAVE_JPEG_FILE_SHOWING_SIZE, IDM_SAVE_PNG})
-      ::EnableMenuItem(popup_, static_cast<UINT>(id), state);
-  }
+  SyncMenuStates();
   if (settings_.ShowingList) slideTimer_.Kill();
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/main_form.h"
-#include "menus/menu_ids.h"
 #include "util/paths.h"
 #include "util/window_util.h"
 #include "view/monitor_win.h"
@@ -36,6 +35,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   const bool loaded = image_.LoadArchiveMember(*member);
   if (loaded) view_.LayoutPicture();
   --redrawHold_;
+  if (loaded) firstDisplay_ = false;
   if (loaded) StartAnimationThread();
   return loaded;
 }
@@ -52,7 +52,8 @@ void MainForm::ShowEmptyList() {
 }
 
 void MainForm::EnableCloseArchive(bool enabled) {
-  if (popup_) ::EnableMenuItem(popup_, IDM_CLOSE_ARCHIVE, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  archiveOpen_ = enabled;
+  SyncMenuStates();
 }
 
 bool MainForm::IsListViewShown() const { return settings_.ShowingList; }
@@ -88,7 +89,10 @@ void MainForm::SetRotation(std::int32_t rotation) {
   image_.SetRotation(rotation);
 }
 
-PixelSize MainForm::TargetSize() const { return {image_.outputWidth(), image_.outputHeight()}; }
+// The size asked for, not the output: a quarter-turned output has its sides
+// swapped, and comparing that with the unrotated picture made every window
+// move scale and turn the picture again.
+PixelSize MainForm::TargetSize() const { return {image_.targetWidth(), image_.targetHeight()}; }
 
 void MainForm::SetTargetSize(PixelSize target) {
   CriticalSectionLock lock(pictureLock_);
@@ -145,21 +149,7 @@ ImageEntry* MainForm::CurrentEntry() {
 
 void MainForm::MenuMarksChanged() {
   SyncSettingsFromView();
-  if (!popup_) return;
-  auto check = [this](int id, bool on) {
-    ::CheckMenuItem(popup_, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-  };
-  check(IDM_FIT_TO_SCREEN, settings_.FitToScreen);
-  check(IDM_USE_WHOLE_SCREEN, settings_.UseWholeScreen);
-  check(IDM_FULL_SCREEN, settings_.FullScreen);
-  check(IDM_FIX_SIZE_RATIO, settings_.FixSizeRatio);
-  check(IDM_FIX_DIAGONAL_LENGTH, settings_.FixDiagonalLength);
-  check(IDM_SLIDE_SHOW, settings_.SlideShow);
-  check(IDM_FIX_ROTATION, settings_.FixRotate);
-  const int position = settings_.PositionMode == 5 ? IDM_POSITION_RIGHT_BOTTOM : IDM_POSITION_NONE + settings_.PositionMode;
-  ::CheckMenuRadioItem(popup_, IDM_POSITION_NONE, IDM_POSITION_RIGHT_BOTTOM, static_cast<UINT>(position), MF_BYCOMMAND);
-  ::CheckMenuRadioItem(popup_, IDM_ROTATE_NONE, IDM_ROTATE_LEFT,
-                       static_cast<UINT>(IDM_ROTATE_NONE + std::clamp(settings_.RotateValue, 0, 3)), MF_BYCOMMAND);
+  SyncMenuStates();
 }
 
 }  // namespace tv

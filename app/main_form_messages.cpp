@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "util/dropped_files.h"
+#include "util/window_messages.h"
 
 namespace tv {
 namespace {
@@ -72,11 +73,11 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_SETCURSOR, &MainForm::OnSetCursor},
       {WM_CONTEXTMENU, &MainForm::OnContextMenu},
       {WM_APPCOMMAND, &MainForm::OnAppCommand},
-      {WM_USER, &MainForm::OnStepMessage},
-      {WM_USER + 1, &MainForm::OnSizeMessage},
-      {WM_USER + 2, &MainForm::OnSizeMessage},
-      {WM_USER + 3, &MainForm::OnSizeMessage},
-      {WM_USER + 4, &MainForm::OnSizeMessage},
+      {kStepMessage, &MainForm::OnStepMessage},
+      {kSetCentreMessage, &MainForm::OnSizeMessage},
+      {kSizeFromBoxMessage, &MainForm::OnSizeMessage},
+      {kSetWidthMessage, &MainForm::OnSizeMessage},
+      {kSetHeightMessage, &MainForm::OnSizeMessage},
       {WM_ENDSESSION, &MainForm::OnEndSession},
   };
   const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes),
@@ -161,10 +162,14 @@ LRESULT MainForm::OnDoubleClick(WPARAM, LPARAM, bool&) {
 
 LRESULT MainForm::OnDropFiles(WPARAM wParam, LPARAM, bool&) {
   std::vector<std::wstring> paths;
-  const HDROP drop = reinterpret_cast<HDROP>(wParam);
-  CollectDroppedFiles(drop, paths);
-  ::DragFinish(drop);
-  if (!paths.empty()) OpenPaths(std::move(paths), 0, (::GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+  {
+    const UniqueDrop drop(reinterpret_cast<HDROP>(wParam));
+    CollectDroppedFiles(drop.get(), paths);
+  }
+  // The queued key state is stale while another program drags onto this
+  // window: only the asynchronous state tells whether Ctrl is held now.
+  const bool append = (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  if (!paths.empty()) OpenPaths(std::move(paths), 0, append ? 1 : 0);
   return 0;
 }
 

@@ -3,12 +3,14 @@
 // these up to date from the ini file; the list code only reads it.
 #include <string>
 
+#include "util/setting_defaults.h"
+
 namespace tv {
 
 struct ListSettings {
-  bool SearchSubFolder = true;       // scan subfolders when a folder is opened
-  bool EnableFileMask = false;       // apply FileMaskString
-  std::wstring FileMaskString = L"*.*";
+  bool SearchSubFolder = defaults::SearchSubFolder;  // scan subfolders when a folder is opened
+  bool EnableFileMask = defaults::EnableFileMask;    // apply FileMaskString
+  std::wstring FileMaskString = defaults::FileMaskString;
 };
 
 // The names the display cycle looks for after a list was opened, so the

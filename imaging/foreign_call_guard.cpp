@@ -13,6 +13,7 @@ namespace {
 struct RecoveryPoint {
   void* jump[5];  // __builtin_setjmp buffer
   RecoveryPoint* outer;
+  void* handlerChain;  // the thread's exception-handler records at entry (32-bit)
 };
 
 thread_local RecoveryPoint* innermost = nullptr;
@@ -31,6 +32,24 @@ bool IsRecoverableFault(DWORD code) {
       return false;
   }
 }
+
+#if defined(_M_IX86) || defined(__i386__)
+// 32-bit code links exception-handler records, kept in its stack frames, into
+// a per-thread chain (FS:[0]) and unlinks them on the way out. The recovery
+// jump leaves such frames without unlinking, so the chain is put back to what
+// it was at the guard's entry; otherwise the next exception on this thread
+// would walk records in abandoned stack.
+void* ThreadHandlerChain() {
+  void* head;
+  asm volatile("movl %%fs:0, %0" : "=r"(head));
+  return head;
+}
+void SetThreadHandlerChain(void* head) { asm volatile("movl %0, %%fs:0" : : "r"(head) : "memory"); }
+#else
+// 64-bit code finds its handlers from unwind tables: there is no chain.
+void* ThreadHandlerChain() { return nullptr; }
+void SetThreadHandlerChain(void*) {}
+#endif
 
 // Entered in place of the faulting instruction, on a fresh stack area below
 // the fault; unwinds nothing and continues at the recovery point.
@@ -64,8 +83,11 @@ void InstallHandlerOnce() {
 
 // Kept out of line so its frame is the one __builtin_setjmp records.
 __attribute__((noinline)) bool RunAtRecoveryPoint(RecoveryPoint& point, void (*call)(void*), void* context) {
+  point.handlerChain = ThreadHandlerChain();
   if (__builtin_setjmp(point.jump)) {
-    innermost = point.outer;  // arrived here from ResumeAtRecoveryPoint
+    // Arrived here from ResumeAtRecoveryPoint.
+    SetThreadHandlerChain(point.handlerChain);
+    innermost = point.outer;
     return false;
   }
   innermost = &point;

@@ -1,5 +1,7 @@
 #include "imaging/gdiplus_decode.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -86,6 +88,26 @@ RowCopy DirectRowCopy(Gdiplus::PixelFormat format) {
   }
 }
 
+// Indexed pictures keep their transparency in the palette: Windows' GDI+
+// leaves a transparent GIF 8-bit indexed with a transparent entry, and
+// converts its pixels with that entry's alpha.
+bool PaletteHasTransparency(Gdiplus::GpImage* image, Gdiplus::PixelFormat format) {
+  if (!(format & PixelFormatIndexed)) return false;
+  INT bytes = 0;
+  if (GdipGetImagePaletteSize(image, &bytes) != Gdiplus::Ok || bytes < static_cast<INT>(sizeof(Gdiplus::ColorPalette)))
+    return false;
+  std::vector<std::uint32_t> buffer((static_cast<std::size_t>(bytes) + 3) / 4);  // aligned for the header
+  auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
+  if (GdipGetImagePalette(image, palette, bytes) != Gdiplus::Ok) return false;
+  const std::size_t room = (static_cast<std::size_t>(bytes) - offsetof(Gdiplus::ColorPalette, Entries)) / 4;
+  const std::size_t count = std::min<std::size_t>(palette->Count, room);
+  for (std::size_t i = 0; i < count; ++i)
+    if ((palette->Entries[i] >> 24) != 0xFF) return true;
+  return false;
+}
+
+}  // namespace
+
 // Raster pictures: the decoded pixels are read once, straight into the source
 // bitmap (no drawing pipeline, no temporary buffer). Common formats are read
 // in place and converted, flattened, in the same pass; others are converted
@@ -95,9 +117,11 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
                        void** pixels) {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
   Gdiplus::PixelFormat format = PixelFormatUndefined;
+  bool transparentPalette = false;
   if (!RunGuarded([&] {
         GdipGetImageType(image, &type);
         GdipGetImagePixelFormat(image, &format);
+        transparentPalette = PaletteHasTransparency(image, format);
       }) ||
       type != Gdiplus::ImageTypeBitmap)
     return false;
@@ -132,14 +156,12 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
   });
   if (!survived || status != Gdiplus::Ok) return false;
   // Formats without alpha came out of GDI+ opaque already.
-  if (!rowCopy && (format & (PixelFormatAlpha | PixelFormatPAlpha)))
+  if (!rowCopy && ((format & (PixelFormatAlpha | PixelFormatPAlpha)) || transparentPalette))
     FlattenOntoFill(bits, rowPixels * static_cast<std::size_t>(height), fillArgb);
   bitmap = std::move(dib);
   *pixels = bits;
   return true;
 }
-
-}  // namespace
 
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
                        const MappedFile* file) {
@@ -188,7 +210,8 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
   });
   if (result.frameCount > 1) {
     // Frames are decoded again from the stream later, after data is gone.
-    if (!stream->KeepOwnCopy()) return false;
+    bool copied = false;
+    if (!RunGuarded([&] { copied = stream->KeepOwnCopy(); }) || !copied) return false;
     result.image = std::move(imageOwner);
     stream->QueryInterface(IID_IStream, result.stream.put_void());
   } else {

@@ -52,6 +52,13 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
 bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
                     void** pixels, UniqueGpImage& renderTarget);
 
+// Raster images: copies the decoded pixels into a new top-down bitmap, with
+// transparency (alpha formats and indexed ones with a transparent palette
+// entry) flattened onto the fill colour. False when the image is not a
+// raster bitmap or GDI+ refuses, so the caller can draw it instead.
+bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                       void** pixels);
+
 // Rotation code of the image's Exif orientation property; 0 without one.
 int ExifOrientationFromImage(Gdiplus::GpImage* image);
 

@@ -1,10 +1,14 @@
 #include "imaging/loaded_image.h"
 
 #include <new>
+#include <optional>
 
+#include "imaging/declared_size.h"
 #include "imaging/dib.h"
+#include "imaging/foreign_call_guard.h"
 #include "imaging/gif_blocks.h"
 #include "imaging/mapped_file.h"
+#include "imaging/memory_budget.h"
 #include "imaging/sniff.h"
 #include "util/codepage.h"
 #include "util/wildcard.h"
@@ -35,7 +39,31 @@ class OptionalLock {
   CriticalSection* lock_;
 };
 
+void (*mappedReadHook)() = nullptr;
+
+// Our own readers of the file's bytes run guarded like the decoders: a file
+// on a share that drops, or on a stick pulled out, raises an in-page error
+// on the next page touched, and that must fail only this load. What the
+// reader builds inside is not destroyed when that happens (see the guard),
+// so results go to objects outside it.
+template <typename F>
+bool ReadMapped(F&& read) {
+  return RunGuarded([&] {
+    if (mappedReadHook) mappedReadHook();
+    read();
+  });
+}
+
+// A picture whose declared size cannot be decoded in the memory there is, or
+// into one bitmap at all, is refused before any decoder sees it: decoders
+// given such a header can work for minutes before they fail.
+bool DeclaredSizeFits(DeclaredSize size, std::uint32_t bytesPerPixel) {
+  return FitsBitmapLimit(size.width, size.height) && DecodeCanFit(size, bytesPerPixel);
+}
+
 }  // namespace
+
+void SetMappedReadHookForTesting(void (*hook)()) { mappedReadHook = hook; }
 
 LoadedImage::~LoadedImage() { Release(0xFF); }
 
@@ -114,11 +142,22 @@ bool LoadedImage::Detect(const ImageEntry& entry, const std::uint8_t* data, std:
   sourceKind_ = SourceKind::None;
   detectedDecoder_ = DecoderKind::Plugin;
   animatedGif_ = false;
+  bool detected = false;
+  if (!ReadMapped([&] { detected = DetectFormat(entry, data, size); })) {
+    sourceKind_ = SourceKind::None;
+    return false;
+  }
+  return detected;
+}
+
+bool LoadedImage::DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   try {
     int canvasWidth = 0, canvasHeight = 0;
-    if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight)) {
+    bool animated = false;
+    if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight, &animated)) {
       canvasWidth_ = canvasWidth;
       canvasHeight_ = canvasHeight;
+      webpAnimated_ = animated;
       currentEntry_ = entry;
       sourceKind_ = SourceKind::Image;
       detectedDecoder_ = DecoderKind::Webp;
@@ -172,7 +211,11 @@ bool LoadedImage::DecodeArchive(const std::uint8_t* data, std::size_t size) {
   animationKind_ = 0;
   Release(63);
   archiveKind_ = ArchiveKind::StoredZip;
-  ParseStoredZip(data, size, zipMembers_, DecodeZipName);
+  if (!ReadMapped([&] { ParseStoredZip(data, size, zipMembers_, DecodeZipName); })) {
+    zipMembers_.clear();
+    archiveKind_ = ArchiveKind::None;
+    return false;
+  }
   contentFlags_ = kContentArchive;
   archiveEntry_ = currentEntry_;
   return true;
@@ -186,7 +229,15 @@ int LoadedImage::RotationFor(int entryRotation, int decoderOrientation) const {
 bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = animatedGif_ ? 1 : 0;
-  ParseExifTexts(data, size, exif_);
+  std::optional<DeclaredSize> declared;
+  if (!ReadMapped([&] {
+        declared = ReadDeclaredSize(data, size);
+        ParseExifTexts(data, size, exif_);
+      }) ||
+      (declared && !DeclaredSizeFits(*declared, kGdiplusPeakBytesPerPixel))) {
+    animationKind_ = 0;
+    return false;
+  }
   if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_, loadingFile_)) {
     gdiplus_.Reset();
     animationKind_ = 0;
@@ -197,7 +248,12 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentGdiplus);
   // Some GDI+ builds expose no Exif properties; the JPEG's own header then
   // tells the orientation.
-  const int orientation = gdiplus_.exifRotation ? gdiplus_.exifRotation : ExifOrientationFromJpeg(data, size);
+  int orientation = gdiplus_.exifRotation;
+  if (!orientation && !ReadMapped([&] { orientation = ExifOrientationFromJpeg(data, size); })) {
+    gdiplus_.Reset();
+    animationKind_ = 0;
+    return false;
+  }
   rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
   if (animationKind_ != 0 && gdiplus_.frameCount > 1) SetupGifAnimation(data, size);
@@ -209,7 +265,10 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
 bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   Release(kContentPictures);
   animationKind_ = 0;
-  ParseExifTexts(data, size, exif_);
+  if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); }) ||
+      !DeclaredSizeFits({static_cast<std::uint32_t>(canvasWidth_), static_cast<std::uint32_t>(canvasHeight_)},
+                        webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel))
+    return false;
   if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_, preRenderLimitBits_)) {
     webp_.Reset();
     return false;
@@ -275,7 +334,7 @@ bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
     // The archive is read afresh: the listing's data pointers belonged to a
     // mapping that is long closed.
     std::vector<ZipMember> scratch;
-    ParseStoredZip(file.data(), file.size(), scratch, DecodeZipName);
+    if (!ReadMapped([&] { ParseStoredZip(file.data(), file.size(), scratch, DecodeZipName); })) return false;
     const std::wstring& wanted = zipMembers_[index].name;
     for (const ZipMember& member : scratch) {
       if (member.name != wanted) continue;

@@ -22,6 +22,7 @@
 #include "imaging/mapped_file.h"
 #include "imaging/stored_zip.h"
 #include "imaging/webp_decode.h"
+#include "util/setting_defaults.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -42,7 +43,11 @@ enum class DecoderKind { Plugin = 0, Gdiplus = 1, Webp = 2 };
 enum class ArchiveKind { None = 0, StoredZip = 1, Plugin = 2 };
 
 constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
-constexpr wchar_t kDefaultInternalLoaderMask[] = L"*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.webp;";
+
+// Test seam: called inside the guard at the start of each read of a loaded
+// file's bytes by the loader's own readers (sniffing, archive listing, Exif,
+// declared size).
+void SetMappedReadHookForTesting(void (*hook)());
 
 // Milliseconds of a monotonic clock that does not wrap; frame times use it.
 std::int64_t AnimationNow();
@@ -95,6 +100,12 @@ class LoadedImage {
   int rotatedHeight() const { return rotatedHeight_; }
   int outputWidth() const { return outputWidth_; }
   int outputHeight() const { return outputHeight_; }
+  // The size last asked of SetTargetSize: unrotated, unlike the output size.
+  int targetWidth() const { return targetWidth_; }
+  int targetHeight() const { return targetHeight_; }
+  // How often the display bitmap has been refilled: scaling and turning cost
+  // a full pass over the picture, so callers should not repeat them.
+  std::uint64_t transformCount() const { return transformCount_; }
   int rotation() const { return rotation_; }
   HBITMAP sourceBitmap() const;
   HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }
@@ -137,6 +148,7 @@ class LoadedImage {
  private:
   bool SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   // Plug-ins are not hosted yet: no plug-in ever accepts a file.
   bool FindPlugin(const ImageEntry&, const std::uint8_t*, std::size_t) { return false; }
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
@@ -170,6 +182,7 @@ class LoadedImage {
   void* intermediatePixels_ = nullptr;
   int intermediateWidth_ = 0, intermediateHeight_ = 0;
   bool transformNeeded_ = false;
+  std::uint64_t transformCount_ = 0;
 
   std::vector<ZipMember> zipMembers_;
 
@@ -190,6 +203,7 @@ class LoadedImage {
   std::uint64_t preRenderLimitBits_ = kPreRenderLimitBits;
 
   int canvasWidth_ = 0, canvasHeight_ = 0;
+  bool webpAnimated_ = false;
 
   bool pictureLoaded_ = false;
   int width_ = 200, height_ = 200;
@@ -203,7 +217,7 @@ class LoadedImage {
   CriticalSection* pictureLock_ = nullptr;
   int rotation_ = -1;
   bool fixedRotation_ = false;
-  std::wstring internalLoaderMask_ = kDefaultInternalLoaderMask;
+  std::wstring internalLoaderMask_ = defaults::InternalLoader;
   std::wstring loaderName_;
 };
 

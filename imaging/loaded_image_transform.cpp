@@ -92,6 +92,7 @@ bool LoadedImage::EnsureIntermediate(int width, int height) {
 bool LoadedImage::Transform() {
   if (!pictureLoaded_) return true;
   transformNeeded_ = false;
+  ++transformCount_;
   const HBITMAP source = sourceBitmap();
   const int tw = targetWidth_, th = targetHeight_;
   if (!source || tw <= 0 || th <= 0) return false;

@@ -28,10 +28,13 @@ using ZipNameDecoder = std::wstring (*)(std::string_view raw, bool utf8);
 // unit (ISO 8859-1).
 std::wstring DecodeZipNameLatin1(std::string_view raw, bool utf8);
 
-// Replaces `members` with the stored members found from the start of the
-// buffer and returns their count. The first compressed member, a size field
-// of 0xFFFFFFFF (a ZIP64 marker), differing sizes, a bad signature, or a
-// member running to or past the end of the buffer ends the listing.
+// Replaces `members` with the stored members of the archive and returns their
+// count. Sizes and positions come from the central directory (members
+// written with a data descriptor have none in their local headers); an
+// archive cut short before its directory is read from its local headers.
+// The first compressed member, a ZIP64 marker (0xFFFFFFFF), differing sizes,
+// a bad signature, or a member running to or past the end of the buffer ends
+// the listing.
 std::size_t ParseStoredZip(const std::uint8_t* data, std::size_t size, std::vector<ZipMember>& members,
                            ZipNameDecoder decodeName);
 

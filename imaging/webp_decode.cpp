@@ -35,12 +35,15 @@ void WebpPicture::Reset() noexcept {
   lastTimestamp = 0;
 }
 
-bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int& height) {
-  int w = 0, h = 0;
+bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int& height, bool* animated) {
+  WebPBitstreamFeatures features{};
   bool ok = false;
-  if (!RunGuarded([&] { ok = WebPGetInfo(data, size, &w, &h) != 0; }) || !ok || w <= 0 || h <= 0) return false;
-  width = w;
-  height = h;
+  if (!RunGuarded([&] { ok = WebPGetFeatures(data, size, &features) == VP8_STATUS_OK; }) || !ok ||
+      features.width <= 0 || features.height <= 0)
+    return false;
+  width = features.width;
+  height = features.height;
+  if (animated) *animated = features.has_animation != 0;
   return true;
 }
 
@@ -170,11 +173,8 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
   // Streamed: the decoder reads its own copy of the file for as long as the
   // animation runs, since the file mapping closes right after this load.
   probe.reset();
-  try {
-    picture.streamCopy.assign(data, data + size);
-  } catch (...) {
-    return false;
-  }
+  // The bytes may be a file's view: a read fault fails this decode only.
+  if (!RunGuarded([&] { picture.streamCopy.assign(data, data + size); })) return false;
   picture.decoder = opener.Open(picture.streamCopy.data(), picture.streamCopy.size());
   if (!picture.decoder) return false;
   int timestamp = 0;

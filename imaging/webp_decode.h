@@ -24,8 +24,9 @@ struct WebpAnimDecoderTraits {
 };
 using UniqueWebpAnimDecoder = UniqueResource<WebpAnimDecoderTraits>;
 
-// Canvas size from the header query; false when the bytes are not WebP.
-bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int& height);
+// Canvas size (and whether it is an animation) from the header query; false
+// when the bytes are not WebP.
+bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int& height, bool* animated = nullptr);
 
 struct WebpPicture {
   int width = 0, height = 0;

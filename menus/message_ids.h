@@ -68,6 +68,7 @@
 #define IDS_SELECT_PLUGIN_FOLDER             11057
 #define IDS_MOVE_FAILED                      11058
 #define IDS_NOT_USED                         11059
+#define IDS_INVALID_INSTANCE_NAME            11060
 
 #define IDS_FILTER_ALL_FILES                 11901
 #define IDS_OPEN_IMAGE_TITLE                 11902

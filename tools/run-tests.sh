@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the native sanitized build directly, the 64-bit Windows
-# build under wine64 on a private Xvfb display. The 32-bit build was compiled
-# and linked by `make build` and is checked here for what it must be. Ends
+# Runs every test: the native sanitized build directly, then the Windows suite
+# under Wine on a private Xvfb display twice, for the 64-bit build and for the
+# shipped 32-bit one, whose program is also checked for what it must be. Ends
 # with one line "N passed, N failed".
 set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,6 +23,7 @@ count() { # log file of a GoogleTest run, exit code
   fi
   grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sed 's/ (.*//' | sort -u
   passed=$((passed + p)); failed=$((failed + f))
+  last_passed=$p; last_failed=$f
 }
 
 echo "== native tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
@@ -30,13 +31,25 @@ log=$build/native-tests.log
 (cd "$build/native" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./taverlune_tests) >"$log" 2>&1
 count "$log" $?
 grep -E '^\[==========\]' "$log" | tail -n 1
+echo "native build: $last_passed passed, $last_failed failed"
 
-echo "== Windows tests (win64 under wine64)"
+windows_suite() { # flavour, loader
+  local flavor=$1 loader=$2 log=$build/$1-tests.log
+  echo "== Windows tests, $flavor build ($build/$flavor/taverlune_tests.exe under $(basename "$loader"))"
+  (cd "$build/$flavor" && timeout 900 "$loader" ./taverlune_tests.exe) >"$log" 2>&1
+  count "$log" $?
+  grep -E '^\[==========\]' "$log" | tail -n 1
+  echo "$flavor build: $last_passed passed, $last_failed failed"
+}
+
 prepare_wine
-log=$build/win64-tests.log
-(cd "$build/win64" && timeout 900 "$WINE" ./taverlune_tests.exe) >"$log" 2>&1
-count "$log" $?
-grep -E '^\[==========\]' "$log" | tail -n 1
+windows_suite win64 "$WINE"
+why_not_32=$(wine32_unavailable)
+if [ -z "$why_not_32" ]; then
+  windows_suite win32 "$WINE32"
+else
+  echo "== Windows tests, win32 build: skipped, $why_not_32"
+fi
 
 echo "== shipped 32-bit program"
 exe=$build/win32/taverlune.exe

@@ -28,7 +28,8 @@ std::string MakeZip(const std::vector<ZipItem>& items) {
   std::string out, central;
   for (const ZipItem& item : items) {
     const auto offset = static_cast<std::uint32_t>(out.size());
-    const std::uint16_t flags = item.utf8Flag ? (1u << 11) : 0;
+    const std::uint16_t flags = static_cast<std::uint16_t>((item.utf8Flag ? (1u << 11) : 0) | (item.dataDescriptor ? 8 : 0));
+    const auto size = static_cast<std::uint32_t>(item.data.size());
     auto header = [&](std::string& to, bool local) {
       PutU32(to, local ? 0x04034B50 : 0x02014B50);
       if (!local) PutU16(to, 20);  // made by
@@ -38,10 +39,11 @@ std::string MakeZip(const std::vector<ZipItem>& items) {
       PutU16(to, item.dosTime);
       PutU16(to, item.dosDate);
       PutU32(to, 0);  // CRC (not checked by the reader)
-      PutU32(to, static_cast<std::uint32_t>(item.data.size()));
-      PutU32(to, static_cast<std::uint32_t>(item.data.size()));
+      const std::uint32_t declared = local && item.dataDescriptor ? 0 : size;
+      PutU32(to, declared);
+      PutU32(to, declared);
       PutU16(to, static_cast<std::uint16_t>(item.name.size()));
-      PutU16(to, 0);
+      PutU16(to, static_cast<std::uint16_t>(local ? item.localExtra.size() : 0));
       if (!local) {
         PutU16(to, 0);  // comment
         PutU16(to, 0);  // disk
@@ -50,9 +52,16 @@ std::string MakeZip(const std::vector<ZipItem>& items) {
         PutU32(to, offset);
       }
       to += item.name;
+      if (local) to += item.localExtra;
     };
     header(out, true);
     out += item.data;
+    if (item.dataDescriptor) {
+      PutU32(out, 0x08074B50);
+      PutU32(out, 0);  // CRC
+      PutU32(out, size);
+      PutU32(out, size);
+    }
     header(central, false);
   }
   const auto centralOffset = static_cast<std::uint32_t>(out.size());

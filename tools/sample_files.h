@@ -18,6 +18,10 @@ struct ZipItem {
   std::uint16_t method = 0;  // 8 = deflate (the data is then stored as given, only the method differs)
   std::uint16_t dosTime = 0;
   std::uint16_t dosDate = (20 << 9) | (1 << 5) | 1;  // 2000-01-01
+  // As streaming writers do: sizes 0 in the local header (flag bit 3) and a
+  // signed data descriptor after the data; only the central directory knows.
+  bool dataDescriptor = false;
+  std::string localExtra = {};  // extra field of the local header only
 };
 // Local headers, then a central directory and its end record.
 std::string MakeZip(const std::vector<ZipItem>& items);

@@ -4,10 +4,10 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
-stamp=$build/.setup-done-v1
+stamp=$build/.setup-done-v2
 
 if [ -f "$stamp" ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null \
-   && [ -x /usr/lib/wine/wine64 ] && command -v Xvfb >/dev/null \
+   && [ -x /usr/lib/wine/wine64 ] && [ -x /usr/lib/wine/wine ] && command -v Xvfb >/dev/null \
    && [ -f "$build/deps/win64/lib/libwebp.a" ] && [ -f "$build/deps/win32/lib/libwebp.a" ]; then
   exit 0
 fi
@@ -16,8 +16,14 @@ sudo=""
 [ "$(id -u)" = 0 ] || sudo="sudo"
 
 packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-          wine64 xvfb cmake make g++ clang libclang-rt-14-dev googletest dpkg-dev file)
+          wine64 wine32:i386 xvfb cmake make g++ clang libclang-rt-14-dev googletest dpkg-dev file)
 missing=()
+# The shipped program is 32-bit: Wine runs it with its i386 half, which comes
+# from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+  missing+=(__update)
+fi
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -40,7 +40,6 @@ size_t CollectDroppedFiles(HDROP drop, std::vector<std::wstring>& list) {
     }
     list.push_back(std::move(path));
   }
-  ::DragFinish(drop);
   return list.size();
 }
 

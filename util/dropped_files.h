@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "util/win_handles.h"
+
 namespace tv {
 
-// Appends the dropped paths in order, finishes the drop and returns the
-// list's length. Symbolic links named *.lnk are replaced by their targets;
-// shell shortcuts are left for the list builder to follow.
+// Appends the dropped paths in order and returns the list's length; the drop
+// stays with its owner (UniqueDrop). Symbolic links named *.lnk are replaced by their
+// targets; shell shortcuts are left for the list builder to follow.
 size_t CollectDroppedFiles(HDROP drop, std::vector<std::wstring>& list);
 
 }  // namespace tv

@@ -3,6 +3,7 @@
 // release calls (CloseHandle, DeleteObject, Release, ...) appear only here.
 #include <windows.h>
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <utility>
 
@@ -88,6 +89,12 @@ struct MenuTraits {
   static void Close(Handle h) noexcept { ::DestroyMenu(h); }
 };
 
+struct DropTraits {  // WM_DROPFILES: finishing frees the shell's block, once
+  using Handle = HDROP;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::DragFinish(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
 using UniqueFile = UniqueResource<FileHandleTraits>;
 using UniqueFind = UniqueResource<FindHandleTraits>;
@@ -102,6 +109,7 @@ using UniqueMemoryDC = UniqueResource<MemoryDCTraits>;
 using UniqueGlobal = UniqueResource<GlobalMemoryTraits>;
 using UniqueIcon = UniqueResource<IconTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
+using UniqueDrop = UniqueResource<DropTraits>;
 
 // A DC from GetDC, given back with ReleaseDC.
 class WindowDC {

@@ -180,21 +180,21 @@ void ViewGeometry::RelayoutAfterRotation() {
 // ---------------------------------------------------------------- messages
 
 bool ViewGeometry::HandleSizeMessage(unsigned message, std::uint64_t wParam, std::int64_t lParam) {
-  if (message == kMsgSetCentre) {
+  if (message == kSetCentreMessage) {
     // The centre travels as two signed 32-bit values.
     SetCentre(static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam)), static_cast<std::int32_t>(lParam));
     UpdateWorkAreaIfFree();
     return true;
   }
-  if (message != kMsgSizeFromBox && message != kMsgSetWidth && message != kMsgSetHeight) return false;
+  if (message != kSizeFromBoxMessage && message != kSetWidthMessage && message != kSetHeightMessage) return false;
   SwitchFitModesOff();
   const double a = aspectRatio_;
   const std::int32_t param = static_cast<std::int32_t>(std::min<std::uint64_t>(wParam, kMaxDisplaySide));
   const std::int32_t lparam = ClampInt(lParam, 0, kMaxDisplaySide);
   std::int32_t w = 0;
   std::int32_t h = 0;
-  if ((message == kMsgSizeFromBox && a < 1.0) || message == kMsgSetHeight) {
-    h = message == kMsgSetHeight ? param : lparam;
+  if ((message == kSizeFromBoxMessage && a < 1.0) || message == kSetHeightMessage) {
+    h = message == kSetHeightMessage ? param : lparam;
     w = TruncSize(h * a);
   } else {
     w = param;

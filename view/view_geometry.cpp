@@ -25,12 +25,6 @@ Rect ClampMonitorRect(const Rect& r) {
 
 }  // namespace
 
-int PositionModeForCommand(int commandId) {
-  if (commandId >= kCmdPositionFirst && commandId <= kCmdPositionFirst + 4) return commandId - kCmdPositionFirst;
-  if (commandId == kCmdPositionRightBottom) return 5;
-  return -1;
-}
-
 ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) { SetMonitors({}); }
 
 void ViewGeometry::SetOptions(const ViewOptions& options) {
@@ -175,8 +169,9 @@ void ViewGeometry::LayoutPicture() {
     }
   }
 
-  const std::int32_t tw = TruncSize(nw);
-  const std::int32_t th = TruncSize(nh);
+  // A very thin picture's short side can round to 0; the window would vanish.
+  const std::int32_t tw = std::max(TruncSize(nw), 1);
+  const std::int32_t th = std::max(TruncSize(nh), 1);
   if (host_.DragMode() != 1) {
     SetDisplaySize(tw, th, true);
     return;
@@ -199,6 +194,17 @@ void ViewGeometry::LayoutPicture() {
     host_.EndDrag();
     SetDisplaySize(tw, th, true);
   }
+}
+
+void ViewGeometry::SizeStartBoxByDiagonal() {
+  if (!opt_.FixDiagonalLength || opt_.UseWholeScreen || opt_.FitToScreen) return;
+  const double w = pictureRect_.width;
+  const double h = pictureRect_.height;
+  if (w <= 0.0 || h <= 0.0) return;
+  const double diagonal = std::max(static_cast<double>(opt_.DiagonalLength), std::sqrt(kMinDiagonalSquared));
+  const double k = diagonal / std::sqrt(w * w + h * h);
+  pictureRect_.width = std::max(TruncSize(k * w + 0.5), 1);
+  pictureRect_.height = std::max(TruncSize(k * h + 0.5), 1);
 }
 
 namespace {
@@ -230,8 +236,10 @@ std::int32_t PlaceOnAxis(int mode, bool towardStart, std::int32_t centre, std::i
 }  // namespace
 
 void ViewGeometry::SetDisplaySize(std::int32_t width, std::int32_t height, bool fromLayout) {
-  const std::int32_t w = std::clamp(width, 0, kMaxDisplaySide);
-  const std::int32_t h = std::clamp(height, 0, kMaxDisplaySide);
+  // No side below one pixel, whatever the zoom or a sibling's message asks:
+  // a side of 0 hides the window and leaves nothing to click.
+  const std::int32_t w = std::clamp(width, 1, kMaxDisplaySide);
+  const std::int32_t h = std::clamp(height, 1, kMaxDisplaySide);
   pictureRect_.width = w;
   pictureRect_.height = h;
   const PixelBox& wa = workArea_;
@@ -435,8 +443,9 @@ void ViewGeometry::ApplyWindowRect() {
   const std::int32_t h = pictureRect_.height;
   const Size2 natural = OrientedNaturalSize();
   const double side = w > h ? natural.w : natural.h;
-  // Nothing to compare with for a picture without size: the ratio stays.
-  if (side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
+  // Nothing to compare with for a picture without size, or without a
+  // picture at all (the empty window): the ratio stays.
+  if (host_.PictureLoaded() && side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
 }
 
 bool ViewGeometry::RequestScaledBitmap() {

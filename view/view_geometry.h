@@ -12,6 +12,7 @@
 // the limits below, far beyond anything a screen shows.
 #include <cstdint>
 
+#include "util/window_messages.h"
 #include "view/monitor_areas.h"
 #include "view/view_host.h"
 #include "view/view_options.h"
@@ -37,32 +38,6 @@ inline constexpr std::int32_t kMaxDisplaySide = 1 << 28;
 inline constexpr std::int32_t kMaxCentreCoordinate = 1 << 28;
 inline constexpr std::int32_t kMaxMonitorCoordinate = 1 << 26;
 inline constexpr std::int32_t kMaxFrameWidth = 1 << 16;
-
-// Command ids handled here.
-inline constexpr int kCmdShowPixelByPixel = 32776;
-inline constexpr int kCmdShowInScreen = 32777;
-inline constexpr int kCmdMoveToCenter = 32778;
-inline constexpr int kCmdFixSizeRatio = 32782;
-inline constexpr int kCmdFixDiagonalLength = 32783;
-inline constexpr int kCmdSetWindowSize = 32784;
-inline constexpr int kCmdFitToScreen = 32785;
-inline constexpr int kCmdUseWholeScreen = 32786;
-inline constexpr int kCmdFullScreen = 32787;
-inline constexpr int kCmdPositionFirst = 33000;  // None .. Left Bottom = 33000..33004
-inline constexpr int kCmdPositionRightBottom = 33006;
-inline constexpr int kCmdRotateFirst = 33010;  // none, right, upside down, left
-inline constexpr int kCmdTurnRight = 33014;
-inline constexpr int kCmdTurnLeft = 33015;
-
-// Messages from sibling windows (WM_USER + 1 .. + 4).
-inline constexpr unsigned kMsgSetCentre = 1025;
-inline constexpr unsigned kMsgSizeFromBox = 1026;
-inline constexpr unsigned kMsgSetWidth = 1027;
-inline constexpr unsigned kMsgSetHeight = 1028;
-
-// PositionMode for a Show Position item, or -1 for an id outside the group
-// (33005 does not exist).
-int PositionModeForCommand(int commandId);
 
 class ViewGeometry {
  public:
@@ -100,6 +75,10 @@ class ViewGeometry {
   bool Initialized() const { return initialized_; }
   bool RestoringPrevious() const { return restoringPrevious_; }
 
+  // Start-up, before any picture: with a fixed diagonal the empty window
+  // takes that diagonal too, keeping its shape; otherwise nothing changes.
+  void SizeStartBoxByDiagonal();
+
   // Core operations.
   void UpdateWorkArea();
   void LayoutPicture();
@@ -125,11 +104,12 @@ class ViewGeometry {
   void SetWindowSize(std::int64_t width, std::int64_t height);  // size form's OK
 
   // Rotation.
+  // Positive quarter turns go clockwise, as rotation code 1 does.
   void RotateBy(int quarterTurns);
-  void SelectRotation(int rotation);  // items 33010..33013 give 0..3
+  void SelectRotation(int rotation);  // 0..3
   void RelayoutAfterRotation();
 
-  // Size messages 1025..1028; false for any other message.
+  // The size messages of util/window_messages.h; false for any other message.
   bool HandleSizeMessage(unsigned message, std::uint64_t wParam, std::int64_t lParam);
 
  private:

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/instance_identity.h"
+#include "app/instance_name.h"
 
 using namespace tv;
 
@@ -55,4 +56,53 @@ TEST(ContrastColour, DarkensLightAndLightensDarkBackgrounds) {
   // green weighs 3/2: 86 * 3 / 2 = 129 counts as light
   EXPECT_EQ(ContrastColour(0xFF005600u), 0xFF000000u);
   EXPECT_EQ(ContrastColour(0x00000000u) >> 24, 0xFFu);  // always opaque
+}
+
+// Names from the command line went straight into the ini file's path.
+TEST(InstanceName, OnlyPlainFileNameStemsNameAnInstance) {
+  using F = InstanceNameFault;
+  const struct {
+    std::wstring name;
+    F fault;
+  } rows[] = {
+      {L"work", F::None},
+      {L"taverlune", F::None},
+      {L"my pictures.2024", F::None},
+      {L" leading blank", F::None},
+      {L"\u5199\u771F", F::None},
+      {L"CONSOLE", F::None},
+      {L"COM10", F::None},
+      {L"LPT", F::None},
+      {L"NUL2", F::None},
+      {std::wstring(251, L'a'), F::None},
+      {L"", F::Empty},
+      {std::wstring(252, L'a'), F::TooLong},
+      {L"..\\..\\x", F::ForbiddenCharacter},
+      {L"a/b", F::ForbiddenCharacter},
+      {L"a:b", F::ForbiddenCharacter},
+      {L"C:", F::ForbiddenCharacter},
+      {L"a*b", F::ForbiddenCharacter},
+      {L"a?b", F::ForbiddenCharacter},
+      {L"a\"b", F::ForbiddenCharacter},
+      {L"a<b>", F::ForbiddenCharacter},
+      {L"a|b", F::ForbiddenCharacter},
+      {L"tab\there", F::ForbiddenCharacter},
+      {L"..", F::DoubleDot},
+      {L"a..b", F::DoubleDot},
+      {L".", F::TrailingDotOrSpace},
+      {L"name.", F::TrailingDotOrSpace},
+      {L"name ", F::TrailingDotOrSpace},
+      {L"con", F::ReservedDevice},
+      {L"CON.ini", F::ReservedDevice},
+      {L"Nul.txt", F::ReservedDevice},
+      {L"con .txt", F::ReservedDevice},
+      {L"aux", F::ReservedDevice},
+      {L"prn", F::ReservedDevice},
+      {L"com1", F::ReservedDevice},
+      {L"LPT9.x", F::ReservedDevice},
+      {L"COM\u00B9", F::ReservedDevice},
+      {L"CONOUT$", F::ReservedDevice},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(CheckInstanceName(row.name), row.fault) << row.name;
 }

@@ -2,8 +2,15 @@
 
 #include "tests/imaging/picture_files.h"
 #include "util/file_system.h"
+#include "util/win_handles.h"
 
 namespace tvtest {
+
+std::uint32_t ScreenPixel(int x, int y) {
+  const tv::WindowDC screen(nullptr);
+  const COLORREF c = ::GetPixel(screen.get(), x, y);
+  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
 ViewerTest::ViewerTest() {
   pictures_ = folder_.MakeFolder(L"pictures");

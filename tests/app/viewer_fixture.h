@@ -16,6 +16,9 @@
 
 namespace tvtest {
 
+// The screen's colour at (x, y) as opaque ARGB.
+std::uint32_t ScreenPixel(int x, int y);
+
 class ViewerTest : public ::testing::Test {
  protected:
   ViewerTest();

@@ -12,17 +12,12 @@
 #include "util/file_system.h"
 #include "util/text_file.h"
 #include "util/win_handles.h"
+#include "util/window_messages.h"
 
 namespace tvtest {
 namespace {
 
 constexpr std::uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kGrey = 0xFF808080;
-
-std::uint32_t ScreenPixel(int x, int y) {
-  const tv::WindowDC screen(nullptr);
-  const COLORREF c = ::GetPixel(screen.get(), x, y);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
 
 struct Step {
   UINT key;
@@ -118,9 +113,13 @@ TEST_F(ViewerTest, SlideShowMarksItsStartStepsByItselfAndStops) {
   EXPECT_FALSE(form_->SlideTimerActive());
   // A timer of the show's interval, started after it stopped, fires only after
   // the step a still running show would have made.
+  // Timer procedures are stdcall on 32-bit Windows, which a lambda cannot be.
   static bool intervalPassed;
   intervalPassed = false;
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; });
+  struct Interval {
+    static void CALLBACK Pass(HWND, UINT, UINT_PTR, DWORD) { intervalPassed = true; }
+  };
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 1000, &Interval::Pass);
   ASSERT_NE(timer, 0u);
   EXPECT_TRUE(PumpUntil([] { return intervalPassed; }, 5000));
   ::KillTimer(nullptr, timer);
@@ -203,6 +202,30 @@ TEST_F(ViewerTest, KeyIShowsTheInformationAndTransparencySetsTheAlpha) {
   EXPECT_EQ(alpha, 128);
 }
 
+TEST_F(ViewerTest, InformationWithoutAPictureShowsTheProgramsOwnVersion) {
+  Start({});
+  Press('I');
+  ASSERT_FALSE(form_->RecordedMessages().empty());
+  EXPECT_EQ(form_->RecordedMessages().back(), L"version 3.1.4.1");  // the test program's version block
+}
+
+TEST_F(ViewerTest, DecompressionBombIsPassedOverForTheNextPicture) {
+  WritePicture(L"a.png", kRed);
+  // 64250 x 64250 pixels declared in a few hundred bytes.
+  std::string bomb = EncodeWithGdiplus(8, 8, [](int, int) { return kGreen; }, L"image/jpeg");
+  const std::size_t frame = bomb.find("\xFF\xC0");
+  ASSERT_NE(frame, std::string::npos);
+  bomb[frame + 1] = '\xC2';
+  bomb.replace(frame + 5, 4, "\xFA\xFA\xFA\xFA");
+  const std::wstring bombPath = folder_.WriteBytes(L"pictures\\b.jpg", bomb);
+  WritePicture(L"c.png", kBlue);
+  Start({pictures_});
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"c.png");
+  EXPECT_EQ(form_->List().ActiveList().size(), 2u);
+  EXPECT_EQ(ReadAllBytes(bombPath), bomb);
+}
+
 TEST_F(ViewerTest, DroppedFilesReplaceTheList) {
   WritePicture(L"a.png", kRed);
   const std::wstring dropped = WritePicture(L"dropped.png", kGreen);
@@ -266,7 +289,7 @@ TEST_F(ViewerTest, StepsAndCloseWaitWhileADialogIsOpen) {
   Start({pictures_}, true);
   bool aliveUnderBox = false;
   WhileDialogOpen('I', [&] {
-    ::SendMessageW(form_->Window(), WM_USER, 1, 0);
+    ::SendMessageW(form_->Window(), tv::kStepMessage, 1, 0);
     ::SendMessageW(form_->Window(), WM_CLOSE, 0, 0);
     aliveUnderBox = ::IsWindow(form_->Window()) != FALSE;
   });
@@ -279,9 +302,31 @@ TEST_F(ViewerTest, StepsAndCloseWaitWhileADialogIsOpen) {
 TEST_F(ViewerTest, StepRequestsFromOtherWindowsMoveTheView) {
   WriteRedGreenBlue();
   Start({pictures_});
-  ::SendMessageW(form_->Window(), WM_USER, static_cast<WPARAM>(-1), 0);
+  ::SendMessageW(form_->Window(), tv::kStepMessage, static_cast<WPARAM>(-1), 0);
   EXPECT_EQ(Shown(), L"c.png");
 }
 
 }  // namespace
+// The popup menu's marks and greying are written from the settings after
+// every command and every switch of the view.
+TEST_F(ViewerTest, MenuMarksAndGreyingFollowCommandsAndTheListView) {
+  Start({});
+  const HMENU popup = form_->PopupMenu();
+  ASSERT_NE(popup, nullptr);
+  auto state = [popup](int id) { return ::GetMenuState(popup, static_cast<UINT>(id), MF_BYCOMMAND); };
+  EXPECT_TRUE(state(IDM_BORDER_WIDTH_0) & MF_CHECKED) << "the loaded setting is marked at start";
+  EXPECT_TRUE(state(IDM_DELETE_INSTANCE) & MF_GRAYED) << "the default instance cannot be deleted";
+  Command(IDM_BORDER_WIDTH_10);
+  EXPECT_TRUE(state(IDM_BORDER_WIDTH_10) & MF_CHECKED);
+  EXPECT_FALSE(state(IDM_BORDER_WIDTH_0) & MF_CHECKED);
+  Command(IDM_FIT_TO_SCREEN);
+  Command(IDM_USE_WHOLE_SCREEN);
+  EXPECT_TRUE(state(IDM_USE_WHOLE_SCREEN) & MF_CHECKED);
+  EXPECT_FALSE(state(IDM_FIT_TO_SCREEN) & MF_CHECKED) << "whole screen switches fit off";
+  EXPECT_FALSE(state(IDM_SAVE_PNG) & MF_GRAYED);
+  Press(VK_RETURN);
+  ASSERT_TRUE(form_->ShowingList());
+  EXPECT_TRUE(state(IDM_SAVE_PNG) & MF_GRAYED) << "picture commands wait while the list shows";
+}
+
 }  // namespace tvtest

@@ -3,10 +3,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 
 #include "imaging/gdiplus_decode.h"
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
+#include "imaging/memory_budget.h"
+#include "imaging/pixel_convert.h"
 #include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample_files.h"
@@ -37,6 +41,37 @@ std::string AnimatedGif(int frames, int side) {
   for (int i = 0; i < frames; ++i) list[i].indices.assign(side * side, static_cast<std::uint8_t>(i));
   return tvtest::MakeGif(side, side, {kRed, kGreen, kBlue}, list, true, 0);
 }
+
+// The same bytes declaring other sides (the IHDR checksum kept right).
+std::string PngDeclaring(std::string png, std::uint16_t width, std::uint16_t height) {
+  if (png.compare(12, 4, "IHDR") != 0) return "";
+  png.replace(16, 4, std::string("\0\0", 2) + static_cast<char>(width >> 8) + static_cast<char>(width));
+  png.replace(20, 4, std::string("\0\0", 2) + static_cast<char>(height >> 8) + static_cast<char>(height));
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (int i = 12; i < 29; ++i) {
+    crc ^= static_cast<std::uint8_t>(png[i]);
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(~crc >> (24 - 8 * i));
+  return png;
+}
+
+// A real JPEG made progressive in name and declaring other sides: a few
+// hundred bytes that promise billions of pixels.
+std::string JpegDeclaring(std::string jpeg, std::uint16_t width, std::uint16_t height) {
+  const std::size_t frame = jpeg.find("\xFF\xC0");
+  if (frame == std::string::npos) return "";
+  jpeg[frame + 1] = '\xC2';
+  jpeg.replace(frame + 5, 4, {static_cast<char>(height >> 8), static_cast<char>(height), static_cast<char>(width >> 8),
+                              static_cast<char>(width)});
+  return jpeg;
+}
+
+// Decodes see this much memory as available while it lives.
+struct FixedDecodeMemory {
+  explicit FixedDecodeMemory(std::uint64_t bytes) { SetAvailableDecodeMemoryForTesting(bytes); }
+  ~FixedDecodeMemory() { SetAvailableDecodeMemoryForTesting(0); }
+};
 
 std::string ExifJpeg(int orientation, bool bigEndian = false) {
   tvtest::ExifFields fields;
@@ -257,22 +292,58 @@ TEST_F(LoaderTest, BrokenWebpFailsTheLoad) {
 }
 
 TEST_F(LoaderTest, HugePictureFailsCleanlyAndTheNextLoadWorks) {
-  std::string png = EncodeWithGdiplus(8, 8, Q, L"image/png");
+  const std::string png = EncodeWithGdiplus(8, 8, Q, L"image/png");
   ImageEntry first = Entry(L"first.png", png);
   ASSERT_TRUE(loader.LoadFile(first));
-  ASSERT_EQ(png.compare(12, 4, "IHDR"), 0);
-  for (int at : {18, 22}) png.replace(at, 2, "\xEA\x60");  // 60,000 x 60,000
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (int i = 12; i < 29; ++i) {
-    crc ^= static_cast<std::uint8_t>(png[i]);
-    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-  }
-  for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(~crc >> (24 - 8 * i));
-  ImageEntry huge = Entry(L"huge.png", png);
+  ImageEntry huge = Entry(L"huge.png", PngDeclaring(png, 60000, 60000));
   EXPECT_FALSE(loader.LoadFile(huge));
   loader.Release(kContentPictures);
   EXPECT_TRUE(loader.LoadFile(first));
   EXPECT_EQ(loader.width(), 8);
+}
+
+TEST_F(LoaderTest, DecompressionBombIsRefusedAsUndecodable) {
+  ImageEntry first = Entry(L"first.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
+  for (const auto& [name, bytes] : {std::pair{L"bomb.jpg", JpegDeclaring(EncodeWithGdiplus(8, 8, Q, L"image/jpeg"), 64250, 64250)},
+                                    std::pair{L"bomb.png", PngDeclaring(EncodeWithGdiplus(8, 8, Q, L"image/png"), 64250, 64250)}}) {
+    SCOPED_TRACE(name);
+    ASSERT_LT(bytes.size(), 2000u);
+    ASSERT_TRUE(loader.LoadFile(first));
+    ImageEntry bomb = Entry(name, bytes);
+    EXPECT_FALSE(loader.LoadFile(bomb));
+    EXPECT_FALSE(loader.pictureLoaded());
+    EXPECT_EQ(loader.ContentFlags() & kContentPictures, 0);
+  }
+}
+
+TEST_F(LoaderTest, PictureIsRefusedWhenItsDecodeCannotFitInTheMemoryLeft) {
+  // Pictures every decoder handles, refused only by what their headers
+  // declare against the memory said to be left.
+  tvtest::GifFrame gifFrame;
+  gifFrame.indices.assign(30 * 20, 1);
+  struct Case {
+    const wchar_t* name;
+    std::string bytes;
+    std::uint64_t bytesPerPixel;
+  };
+  const Case cases[] = {{L"a.jpg", EncodeWithGdiplus(30, 20, Q, L"image/jpeg"), kGdiplusPeakBytesPerPixel},
+                        {L"a.png", EncodeWithGdiplus(30, 20, Q, L"image/png"), kGdiplusPeakBytesPerPixel},
+                        {L"a.bmp", EncodeWithGdiplus(30, 20, Q, L"image/bmp"), kGdiplusPeakBytesPerPixel},
+                        {L"a.tif", EncodeWithGdiplus(30, 20, Q, L"image/tiff"), kGdiplusPeakBytesPerPixel},
+                        {L"a.gif", tvtest::MakeGif(30, 20, {kRed, kGreen}, {gifFrame}, false), kGdiplusPeakBytesPerPixel},
+                        {L"a.webp", tvtest::EncodeWebpLossless(30, 20, Q), kWebpStillPeakBytesPerPixel}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ImageEntry entry = Entry(c.name, c.bytes);
+    const std::uint64_t needed = 30 * 20 * c.bytesPerPixel;
+    {
+      FixedDecodeMemory scarce(needed - 1);
+      EXPECT_FALSE(loader.LoadFile(entry));
+    }
+    FixedDecodeMemory enough(needed);
+    ASSERT_TRUE(loader.LoadFile(entry));
+    EXPECT_EQ(loader.width() * 100 + loader.height(), 3020);
+  }
 }
 
 namespace {
@@ -288,6 +359,81 @@ TEST_F(LoaderTest, DecoderFaultFailsOnlyThatLoad) {
   EXPECT_FALSE(faulted);
   EXPECT_FALSE(loader.pictureLoaded());
   EXPECT_TRUE(loader.LoadFile(entry));  // the lock is free again
+}
+
+namespace {
+int readsSeen = 0, failingRead = 0;
+// What a file on a share that drops, or on a stick pulled out, raises when
+// its next page is touched.
+void CountOrFailRead() {
+  if (++readsSeen == failingRead) ::RaiseException(EXCEPTION_IN_PAGE_ERROR, 0, 0, nullptr);
+}
+}  // namespace
+
+TEST_F(LoaderTest, InPageErrorInAnyReadOfTheFileFailsOnlyThatLoad) {
+  const std::string jpeg = ExifJpeg(6);
+  ImageEntry picture = Entry(L"cam.jpg", jpeg);
+  ImageEntry archive = Entry(L"cam.zip", MakeZip({{"cam.jpg", jpeg}}));
+  ImageEntry member;
+  member.path = L"cam.jpg";
+  const std::pair<const char*, std::function<bool()>> loads[] = {
+      {"picture", [&] { return loader.LoadFile(picture); }},
+      {"archive",
+       [&] {
+         loader.Release(kContentArchive | kContentMember);
+         return loader.LoadFile(archive);
+       }},
+      {"member", [&] { return loader.LoadArchiveMember(member); }}};
+  SetMappedReadHookForTesting(CountOrFailRead);
+  for (const auto& [what, load] : loads) {
+    SCOPED_TRACE(what);
+    readsSeen = failingRead = 0;
+    ASSERT_TRUE(load());
+    const int reads = readsSeen;
+    ASSERT_GE(reads, 1);
+    for (failingRead = 1; failingRead <= reads; ++failingRead) {
+      readsSeen = 0;
+      EXPECT_FALSE(load()) << "read " << failingRead << " of " << reads;
+      EXPECT_EQ(readsSeen, failingRead);
+    }
+    failingRead = 0;
+    EXPECT_TRUE(load());  // nothing is left locked or half-made
+  }
+  SetMappedReadHookForTesting(nullptr);
+  EXPECT_EQ(loader.rotation(), 1);
+}
+
+TEST_F(LoaderTest, IndexedPictureWithATransparentPaletteEntryShowsTheFillColour) {
+  using namespace Gdiplus::DllExports;
+  // As Windows' GDI+ hands over a transparent GIF: 8-bit indexed, the
+  // transparency in the palette.
+  Gdiplus::GpBitmap* raw = nullptr;
+  ASSERT_EQ(GdipCreateBitmapFromScan0(4, 2, 0, PixelFormat8bppIndexed, nullptr, &raw), Gdiplus::Ok);
+  UniqueGpImage indexed(raw);
+  struct {
+    UINT flags, count;
+    Gdiplus::ARGB entries[3];
+  } palette{Gdiplus::PaletteFlagsHasAlpha, 3, {0xFFFF0000u, 0x0000FF00u, 0x800000FFu}};
+  ASSERT_EQ(GdipSetImagePalette(raw, reinterpret_cast<Gdiplus::ColorPalette*>(&palette)), Gdiplus::Ok);
+  const std::uint8_t indices[2][4] = {{0, 1, 2, 1}, {1, 1, 0, 2}};
+  Gdiplus::GpRect all(0, 0, 4, 2);
+  Gdiplus::BitmapData data{};
+  ASSERT_EQ(GdipBitmapLockBits(raw, &all, Gdiplus::ImageLockModeWrite, PixelFormat8bppIndexed, &data), Gdiplus::Ok);
+  for (int y = 0; y < 2; ++y) std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + y * data.Stride, indices[y], 4);
+  ASSERT_EQ(GdipBitmapUnlockBits(raw, &data), Gdiplus::Ok);
+  Gdiplus::PixelFormat format = PixelFormatUndefined;
+  ASSERT_EQ(GdipGetImagePixelFormat(raw, &format), Gdiplus::Ok);
+  ASSERT_EQ(format, PixelFormat8bppIndexed);
+
+  const std::uint32_t fill = 0xFF102030;
+  std::uint32_t halfBlue = 0x800000FFu;
+  FlattenOntoFill(&halfBlue, 1, fill);
+  UniqueBitmap bitmap;
+  void* pixels = nullptr;
+  ASSERT_TRUE(ConvertIntoBitmap(raw, 4, 2, fill, bitmap, &pixels));
+  const std::uint32_t expected[8] = {kRed, 0x102030, halfBlue & 0xFFFFFF, 0x102030,
+                                     0x102030, 0x102030, kRed, halfBlue & 0xFFFFFF};
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(Rgb(pixels, i), expected[i]) << i;
 }
 
 TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {

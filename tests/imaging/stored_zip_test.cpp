@@ -72,3 +72,26 @@ TEST(ParseStoredZip, HugeDeclaredSizeFailsWithoutReadingPastTheEnd) {
   for (std::size_t field : {18u, 22u}) zip.replace(field, 4, "\xF0\xFF\xFF\xFF");
   EXPECT_TRUE(Parse(zip).empty());
 }
+
+TEST(ParseStoredZip, DataDescriptorMembersTakeTheirSizesFromTheCentralDirectory) {
+  std::vector<ZipItem> items;
+  for (std::size_t size : {1u, 3u, 0u, 7u, 4099u}) {
+    ZipItem item{"m" + std::to_string(size) + ".png", std::string(size, static_cast<char>('a' + size % 26))};
+    item.dataDescriptor = size != 7;  // one plain member among them
+    item.localExtra = size == 3 ? std::string("\x99\x99\x01\x00X", 5) : "";  // local extra differs from the directory's
+    items.push_back(item);
+  }
+  const std::string zip = MakeZip(items);
+  const auto members = Parse(zip);
+  ASSERT_EQ(members.size(), items.size());
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    SCOPED_TRACE(items[i].name);
+    EXPECT_EQ(members[i].name, std::wstring(items[i].name.begin(), items[i].name.end()));
+    EXPECT_EQ(members[i].size, items[i].data.size());
+    from = zip.find(items[i].name, from) + items[i].name.size() + items[i].localExtra.size();
+    EXPECT_EQ(members[i].data, Bytes(zip) + from);
+  }
+  // Cut before its directory, such an archive lists what its local headers tell.
+  EXPECT_TRUE(Parse(zip.substr(0, zip.find("PK\x01\x02"))).empty());
+}

@@ -124,6 +124,39 @@ TEST(Layout, ZeroHeightPictureGetsTheSquareMinimumBox) {
   EXPECT_EQ(s.view.PictureRect(), (PixelBox{935, 515, 50, 50}));
 }
 
+// A side that rounds to 0 made the window vanish: a 1 x 3000 picture was
+// laid out 0 pixels wide.
+TEST(Layout, NoLaidOutSideIsBelowOnePixel) {
+  const struct {
+    const char* name;
+    PixelSize picture;
+    std::int32_t rotation;
+    void (*mode)(ViewOptions&);
+    void (*then)(ViewGeometry&);
+    PixelSize expected;
+  } rows[] = {
+      {"thin and tall", {1, 3000}, 0, [](ViewOptions&) {}, [](ViewGeometry&) {}, {1, 1080}},
+      {"wide and flat", {3000, 1}, 0, [](ViewOptions&) {}, [](ViewGeometry&) {}, {1920, 1}},
+      {"turned onto its side", {3000, 1}, 1, [](ViewOptions&) {}, [](ViewGeometry&) {}, {1, 1080}},
+      {"fit to screen", {1, 3000}, 0, [](ViewOptions& o) { o.FitToScreen = true; }, [](ViewGeometry&) {}, {1, 1080}},
+      {"zoomed out", {1, 3000}, 0, [](ViewOptions&) {}, [](ViewGeometry& v) { v.ZoomTo(0.05); }, {1, 150}},
+      {"width message of 0", {800, 600}, 0, [](ViewOptions&) {},
+       [](ViewGeometry& v) { v.HandleSizeMessage(kSetWidthMessage, 0, 0); }, {1, 1}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ViewOptions o = tvtest::CentredAt(960, 540);
+    row.mode(o);
+    Scene s(o);
+    s.Show(row.picture.width, row.picture.height, row.rotation);
+    row.then(s.view);
+    EXPECT_EQ(s.Size(), row.expected);
+    ASSERT_FALSE(s.host.moves.empty());
+    EXPECT_GE(s.host.moves.back().Width(), 1);
+    EXPECT_GE(s.host.moves.back().Height(), 1);
+  }
+}
+
 TEST(Layout, PositionModesPlaceTheNaturalSizeAndMoveTheCentre) {
   // Odd sizes show which corner modes round the centre up.
   const MonitorArea taskBar{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}};

@@ -42,7 +42,7 @@ TEST(Commands, EachCommandPlacesThePicture) {
       {"show in screen pulls inside, never enlarges", nullptr,
        [](ViewGeometry& v) { v.SetPictureRect({1500, 700, 800, 600}), v.ShowInScreen(); }, {1120, 480, 800, 600}, -1},
       {"position command", nullptr,
-       [](ViewGeometry& v) { v.SetPositionMode(PositionModeForCommand(kCmdPositionRightBottom)); },
+       [](ViewGeometry& v) { v.SetPositionMode(5); },
        {1120, 480, 800, 600}, -1},
       {"position before start-up is only applied", [](ViewOptions& o) { o.PositionMode = 2; },
        [](ViewGeometry& v) { v.SetInitialized(false), v.SetPositionMode(5); }, {0, 0, 800, 600}, -1},
@@ -52,7 +52,7 @@ TEST(Commands, EachCommandPlacesThePicture) {
       {"whole screen off leaves the picture", nullptr,
        [](ViewGeometry& v) { v.ToggleUseWholeScreen(), v.ToggleUseWholeScreen(); }, {0, -180, 1920, 1440}, -1},
       {"window size", Fit, [](ViewGeometry& v) { v.SetWindowSize(1000, 500); }, {460, 290, 1000, 500}, 1118},
-      {"width message", nullptr, [](ViewGeometry& v) { v.HandleSizeMessage(kMsgSetWidth, 400, 0); },
+      {"width message", nullptr, [](ViewGeometry& v) { v.HandleSizeMessage(kSetWidthMessage, 400, 0); },
        {760, 390, 400, 300}, 500},
       {"quarter turn around the centre", nullptr, [](ViewGeometry& v) { v.RotateBy(-1); }, {660, 140, 600, 800}, -1},
       {"border width keeps the picture", nullptr, [](ViewGeometry& v) { v.SetFrameWidth(30); },
@@ -136,7 +136,7 @@ TEST(SizeMessages, CentreMessageMovesTheWorkAreaButNotThePicture) {
   Shown s(tvtest::CentredAt(960, 540), kTwoMonitors);
   const std::size_t moves = s.host.moves.size();
   // A negative coordinate arrives sign-extended in the unsigned parameter.
-  EXPECT_TRUE(s.view.HandleSizeMessage(kMsgSetCentre, static_cast<std::uint64_t>(std::int64_t{-640}), -500));
+  EXPECT_TRUE(s.view.HandleSizeMessage(kSetCentreMessage, static_cast<std::uint64_t>(std::int64_t{-640}), -500));
   EXPECT_EQ(s.view.WorkArea(), (PixelBox{-1280, -1024, 1280, 984}));
   EXPECT_EQ(s.host.moves.size(), moves);
   EXPECT_FALSE(s.view.HandleSizeMessage(1029, 1, 1));
@@ -144,11 +144,11 @@ TEST(SizeMessages, CentreMessageMovesTheWorkAreaButNotThePicture) {
 
 TEST(SizeMessages, SizeFromWidthHeightOrBox) {
   const struct { PixelSize picture; unsigned message; std::uint64_t wParam; std::int64_t lParam; PixelSize shown; } rows[] = {
-      {{800, 600}, kMsgSetHeight, 450, 0, {600, 450}},
-      {{800, 600}, kMsgSizeFromBox, 1000, 400, {1000, 750}},
-      {{600, 800}, kMsgSizeFromBox, 1000, 400, {300, 400}},
-      {{800, 600}, kMsgSetWidth, ~std::uint64_t{0}, 0, {kMaxDisplaySide, kMaxDisplaySide / 4 * 3}},
-      {{600, 800}, kMsgSizeFromBox, 10, -50, {0, 0}},  // nothing, not a negative size
+      {{800, 600}, kSetHeightMessage, 450, 0, {600, 450}},
+      {{800, 600}, kSizeFromBoxMessage, 1000, 400, {1000, 750}},
+      {{600, 800}, kSizeFromBoxMessage, 1000, 400, {300, 400}},
+      {{800, 600}, kSetWidthMessage, ~std::uint64_t{0}, 0, {kMaxDisplaySide, kMaxDisplaySide / 4 * 3}},
+      {{600, 800}, kSizeFromBoxMessage, 10, -50, {1, 1}},  // one pixel, never a negative size
   };
   for (const auto& row : rows) {
     Scene s(With([](ViewOptions& o) { o.UseWholeScreen = true; }));

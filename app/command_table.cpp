@@ -1,0 +1,181 @@
+// The rows, in the order of the popup menu. Commands whose work arrives later
+// (menus, mouse, forms, file operations, plug-ins, instances, export) point
+// to the one not-yet-available handler, so their ids are known and never
+// fall through to the system.
+#include "app/command_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/main_form.h"
+#include "menus/menu_ids.h"
+
+namespace tv {
+namespace {
+
+using S = Settings;
+using M = MainForm;
+
+// The values behind the radio groups; the handlers store them and the marks
+// compare against them, both through the row.
+constexpr std::array<int, 4> kAlphaValues = {255, 192, 128, 64};
+constexpr std::array<int, 7> kBorderWidths = {0, 1, 5, 10, 15, 20, 30};
+constexpr std::array<int, 15> kIntervalSeconds = {1,    2,    5,     10,    30,    60,    300,  900,
+                                                  1800, 3600, 7200, 10800, 21600, 43200, 86400};
+constexpr std::array<int, 10> kFontSizes = {7, 8, 9, 10, 11, 13, 15, 17, 19, 21};
+constexpr std::array<int, 3> kWheelSensitivities = {120, 720, 1440};
+
+// History items reach up to MaxHistoryNum, which is read clamped to 50.
+constexpr int kMostHistoryItems = 51;
+
+constexpr MarkRule Check(bool S::*flag) { return {flag}; }
+constexpr MarkRule Radio(int S::*field, std::span<const int> values = {}, int unit = 1) {
+  return {nullptr, field, values, unit};
+}
+
+constexpr CommandRow One(int id, CommandHandler handler, MarkRule mark = {}, CommandCondition greyed = nullptr) {
+  return {id, id, handler, mark, greyed};
+}
+constexpr CommandRow Group(int first, int last, CommandHandler handler, MarkRule mark = {}, int firstIndex = 0) {
+  return {first, last, handler, mark, nullptr, nullptr, firstIndex};
+}
+constexpr CommandRow Generated(int first, int most, CommandHandler handler, CommandCount inUse) {
+  return {first, first + most - 1, handler, {}, nullptr, inUse};
+}
+
+bool ShowingList(const CommandFacts& f) { return f.settings.ShowingList; }
+bool NoArchiveOpen(const CommandFacts& f) { return !f.archiveOpen; }
+bool DefaultInstance(const CommandFacts& f) { return !f.instanceNamed; }
+int MoveTargets(const CommandFacts& f) { return f.moveTargetCount; }
+int HistoryItems(const CommandFacts& f) { return std::clamp(f.settings.MaxHistoryNum, 0, kMostHistoryItems - 1) + 1; }
+
+}  // namespace
+
+// Handlers that need neither the row nor the index.
+template <void (MainForm::*Action)()>
+void MainForm::RunPlain(const CommandRow&, int) {
+  (this->*Action)();
+}
+
+template <void (ViewGeometry::*Action)()>
+void MainForm::RunView(const CommandRow&, int) {
+  (view_.*Action)();
+}
+
+std::span<const CommandRow> CommandRows() {
+  constexpr CommandHandler later = &M::RunPlain<&M::CommandNotYetAvailable>;
+  constexpr CommandHandler noCommand = nullptr;
+  static constexpr CommandRow kRows[] = {
+      One(IDM_HIDE, later),
+      One(IDM_SHOW_PIXEL_BY_PIXEL, &M::RunView<&ViewGeometry::ShowPixelByPixel>),
+      One(IDM_SHOW_IN_SCREEN, &M::RunView<&ViewGeometry::ShowInScreen>),
+      One(IDM_MOVE_TO_CENTER, &M::RunView<&ViewGeometry::MoveToCenter>),
+      Group(IDM_POSITION_NONE, IDM_POSITION_LEFT_BOTTOM, &M::SetShowPosition, Radio(&S::PositionMode)),
+      Group(IDM_POSITION_RIGHT_BOTTOM, IDM_POSITION_RIGHT_BOTTOM, &M::SetShowPosition, Radio(&S::PositionMode), 5),
+      Group(IDM_ROTATE_NONE, IDM_ROTATE_LEFT, &M::SelectRotation, Radio(&S::RotateValue)),
+      Group(IDM_TURN_RIGHT, IDM_TURN_LEFT, &M::TurnCommand),
+      One(IDM_FIX_ROTATION, later, Check(&S::FixRotate)),
+      One(IDM_ALWAYS_ON_TOP, &M::ToggleAlwaysTop, Check(&S::AlwaysTop)),
+      One(IDM_FIX_SIZE_RATIO, &M::RunView<&ViewGeometry::ToggleFixSizeRatio>, Check(&S::FixSizeRatio)),
+      One(IDM_FIX_DIAGONAL_LENGTH, &M::ToggleFixDiagonalLength, Check(&S::FixDiagonalLength)),
+      One(IDM_SET_WINDOW_SIZE, later),
+      One(IDM_FIT_TO_SCREEN, &M::RunView<&ViewGeometry::ToggleFitToScreen>, Check(&S::FitToScreen)),
+      One(IDM_USE_WHOLE_SCREEN, &M::RunView<&ViewGeometry::ToggleUseWholeScreen>, Check(&S::UseWholeScreen)),
+      One(IDM_FULL_SCREEN, &M::RunView<&ViewGeometry::ToggleFullScreen>, Check(&S::FullScreen)),
+      Group(IDM_TRANSPARENCY_100, IDM_TRANSPARENCY_25, &M::SetTransparency, Radio(&S::AlphaBlendValue, kAlphaValues)),
+      One(IDM_SLIDE_SHOW, &M::RunPlain<&M::ToggleSlideShow>, Check(&S::SlideShow)),
+      One(IDM_REFRESH, &M::RunPlain<&M::RefreshCommand>),
+      One(IDM_DUPLICATE_WINDOW, later, {}, ShowingList),
+      One(IDM_LOCK, &M::ToggleSetting, Check(&S::Locked)),
+      One(IDM_OPEN_FILES, &M::RunPlain<&M::OpenFilesCommand>),
+      One(IDM_OPEN_FOLDER, &M::RunPlain<&M::OpenFolderCommand>),
+      One(IDM_LOAD_EXISTS_FOLDER_FILES, &M::RunPlain<&M::LoadExistsFolderFilesCommand>),
+      One(IDM_HISTORY, noCommand),
+      One(IDM_CLOSE_ARCHIVE, &M::RunPlain<&M::CloseArchiveCommand>, {}, NoArchiveOpen),
+      Group(IDM_LINEUP_UPWARD, IDM_LINEUP_SAME_POSITION, later),
+      One(IDM_SHOW_FILE_LIST, &M::RunPlain<&M::ShowFileListCommand>),
+      One(IDM_SAVE_FILELIST, later),
+      Group(IDM_SORT_BY_NAME, IDM_SORT_REVERSE, &M::SortFileList),
+      One(IDM_COPY_IMAGE_TO_CLIPBOARD, later, {}, ShowingList),
+      One(IDM_COPY_RGB_VALUE, later),
+      One(IDM_SHOW_FILE_INFORMATION, &M::RunPlain<&M::ShowFileInformationCommand>),
+      One(IDM_FILE_COPY, later),
+      One(IDM_FILE_CUT, later),
+      One(IDM_FILE_PASTE, later),
+      One(IDM_FILE_RENAME, later),
+      One(IDM_COPY_FILE_PATH, later),
+      One(IDM_FILE_MOVE, later),
+      One(IDM_MOVE_TO_RECYCLE, later),
+      One(IDM_OPEN_EXISTS_FOLDER, later),
+      One(IDM_SAVE_JPEG_FILE, later, {}, ShowingList),
+      One(IDM_SAVE_JPEG_FILE_SHOWING_SIZE, later, {}, ShowingList),
+      One(IDM_JPEG_SAVE_SETTING, later),
+      One(IDM_SAVE_PNG, later, {}, ShowingList),
+      One(IDM_SEARCH_SUB_FOLDERS, &M::ToggleSetting, Check(&S::SearchSubFolder)),
+      One(IDM_KEEP_PREVIOUS_FILES, &M::ToggleSetting, Check(&S::LoadLastFile)),
+      One(IDM_ENABLE_FILE_MASK, &M::ToggleSetting, Check(&S::EnableFileMask)),
+      One(IDM_FILE_MASK_SETTING, later),
+      One(IDM_AUTO_LOAD_FILE_FOLDER, &M::ToggleSetting, Check(&S::AutoLoadFileFolder)),
+      One(IDM_KEEP_PREVIOUS_POSITION, &M::ToggleSetting, Check(&S::KeepPreviousPosition)),
+      Group(IDM_INTERVAL_1S, IDM_INTERVAL_24H, &M::SetSlideShowInterval, Radio(&S::SSInterval, kIntervalSeconds, 1000)),
+      Group(IDM_WHEEL_DEFAULT, IDM_WHEEL_LOW, &M::ChooseSetting, Radio(&S::WheelSensitivity, kWheelSensitivities)),
+      One(IDM_BACKGROUND_COLOR, later),
+      One(IDM_HIDE_TASK_BUTTON, later, Check(&S::HideTaskButton)),
+      Group(IDM_BORDER_WIDTH_0, IDM_BORDER_WIDTH_30, &M::SetBorderWidth, Radio(&S::FrameWidth, kBorderWidths)),
+      One(IDM_BORDER_COLOR, later),
+      Group(IDM_FONT_SIZE_7, IDM_FONT_SIZE_21, later, Radio(&S::FontSize, kFontSizes)),
+      Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, later, Radio(&S::TrayIconColor)),
+      Group(IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE, later, Radio(&S::UseCursorSize)),
+      One(IDM_SET_PLUGIN_FOLDER, later),
+      One(IDM_OPEN_PLUGIN_DIALOG, later),
+      One(IDM_INTERNAL_LOADER_EXTENSION, later),
+      One(IDM_CREATE_INSTANCE, later),
+      One(IDM_DELETE_INSTANCE, later, {}, DefaultInstance),
+      One(IDM_UNINSTALL, later),
+      One(IDM_QUIT, &M::RunPlain<&M::QuitCommand>),
+      One(IDM_MOVE_PARENT, noCommand),
+      // Move-to items stop where the history begins.
+      Generated(IDM_MOVE_TARGET_FIRST, IDM_HISTORY_FIRST - IDM_MOVE_TARGET_FIRST, later, MoveTargets),
+      Generated(IDM_HISTORY_FIRST, kMostHistoryItems, later, HistoryItems),
+  };
+  return kRows;
+}
+
+const CommandRow* FindCommandRow(int id, const CommandFacts& facts) {
+  for (const CommandRow& row : CommandRows()) {
+    if (id < row.first || id > row.last) continue;
+    if (row.inUse && id - row.first >= row.inUse(facts)) return nullptr;
+    return &row;
+  }
+  return nullptr;
+}
+
+int ItemValue(const MarkRule& mark, int index) {
+  if (mark.values.empty()) return index;
+  return index >= 0 && index < static_cast<int>(mark.values.size()) ? mark.values[static_cast<size_t>(index)] : -1;
+}
+
+std::vector<MenuItemState> MenuItemStates(const CommandFacts& facts) {
+  std::vector<MenuItemState> states;
+  for (const CommandRow& row : CommandRows()) {
+    const MarkRule& mark = row.mark;
+    if (row.inUse || (!mark.flag && !mark.field && !row.greyed)) continue;
+    const bool greyed = row.greyed && row.greyed(facts);
+    for (int id = row.first; id <= row.last; ++id) {
+      MenuItemState state{id};
+      if (mark.flag) {
+        state.hasMark = true;
+        state.marked = facts.settings.*mark.flag;
+      } else if (mark.field) {
+        state.hasMark = state.radio = true;
+        state.marked = facts.settings.*mark.field / mark.unit == ItemValue(mark, CommandIndex(row, id));
+      }
+      state.hasGreyRule = row.greyed != nullptr;
+      state.greyed = greyed;
+      states.push_back(state);
+    }
+  }
+  return states;
+}
+
+}  // namespace tv

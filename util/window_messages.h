@@ -1,0 +1,13 @@
+#pragma once
+// Numbers of the messages the windows of one instance send each other. The
+// view decodes the size requests and the main window routes them, so they
+// live below both; plain values, so no windows.h is needed (WM_USER is 0x0400).
+namespace tv {
+
+inline constexpr unsigned kStepMessage = 0x0400;         // WM_USER: step by a signed count
+inline constexpr unsigned kSetCentreMessage = 0x0401;    // centre x, centre y
+inline constexpr unsigned kSizeFromBoxMessage = 0x0402;  // width, height: fit the aspect into the box
+inline constexpr unsigned kSetWidthMessage = 0x0403;     // width
+inline constexpr unsigned kSetHeightMessage = 0x0404;    // height
+
+}  // namespace tv
