@@ -50,6 +50,7 @@ MainForm::MainForm(MainFormOptions options)
 }
 
 MainForm::~MainForm() {
+  animationThread_.Stop();
   slideTimer_.Kill();
   idleTimer_.Kill();
   if (timerResolution_) ::timeEndPeriod(timerResolution_);
@@ -133,6 +134,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!restored.empty()) list_.SetList(std::move(restored), 0);
 
   if (!CreateMainWindow()) return false;
+  LoadCursorSet();
   // Where the last session left the picture, until a layout says otherwise.
   view_.SetPictureRect({settings_.FormLeft, settings_.FormTop, loaded.windowSide, loaded.windowSide});
   view_.ApplyWindowRect();
@@ -262,12 +264,13 @@ void MainForm::BeginModal() {
     modalOpen_ = true;
   }
   slideTimer_.Kill();
-  fastStretchArea_ = 1e308;
+  PauseAnimation();
   if (window_) ::SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainForm::EndModal() {
   RestartSlideTimer();
+  ResumeAnimation();
   if (window_)
     ::SetWindowPos(window_, settings_.AlwaysTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

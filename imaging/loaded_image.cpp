@@ -70,7 +70,8 @@ void SetMappedReadHookForTesting(void (*hook)()) { mappedReadHook = hook; }
 LoadedImage::~LoadedImage() { Release(0xFF); }
 
 HBITMAP LoadedImage::sourceBitmap() const {
-  if (contentFlags_ & kContentGdiplus) return gdiplus_.sourceBitmap.get();
+  if (contentFlags_ & kContentGdiplus)
+    return currentFrame_ < gifFrames_.size() ? gifFrames_[currentFrame_].get() : gdiplus_.sourceBitmap.get();
   if (contentFlags_ & kContentPlugin) return pluginPicture_.bitmap.get();
   if ((contentFlags_ & kContentWebp) && currentFrame_ < webp_.bitmaps.size()) return webp_.bitmaps[currentFrame_].get();
   return nullptr;
@@ -84,6 +85,7 @@ void LoadedImage::ClearEntries() {
 void LoadedImage::Release(std::uint8_t mask) {
   const std::uint8_t held = contentFlags_ & mask;
   if (held & (kContentGdiplus | kContentPlugin | kContentWebp)) {
+    ReleaseAnimation();
     gdiplus_.Reset();
     webp_.Reset();
     pluginPicture_ = PluginPicture{};
@@ -282,13 +284,8 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
   }
   rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
-  // Frames are stepped elsewhere; here the animation is only recorded.
-  if (animationKind_ != 0 && gdiplus_.frameCount > 1) {
-    animationKind_ = 1;
-    frameCount_ = gdiplus_.frameCount;
-  } else {
-    animationKind_ = 0;
-  }
+  if (animationKind_ != 0 && gdiplus_.frameCount > 1) SetupGifAnimation(data, size);
+  else animationKind_ = 0;
   loaderName_ = kInternalLoaderName;
   return true;
 }
@@ -300,17 +297,12 @@ bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data
       !DeclaredSizeFits({static_cast<std::uint32_t>(canvasWidth_), static_cast<std::uint32_t>(canvasHeight_)},
                         webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel))
     return false;
-  if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_)) {
+  if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_, preRenderLimitBits_)) {
     webp_.Reset();
     return false;
   }
-  if (webp_.animated) {
-    animationKind_ = 2;
-    frameCount_ = webp_.frameCount;
-    loopCount_ = webp_.loopCount;
-    frameDelays_ = webp_.delaysMs;
-  }
   currentFrame_ = 0;
+  if (webp_.animated) StartWebpAnimation();
   width_ = webp_.width;
   height_ = webp_.height;
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentWebp);

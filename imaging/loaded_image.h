@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "filelist/image_entry.h"
+#include "imaging/animation_clock.h"
 #include "imaging/exif.h"
 #include "imaging/gdiplus_decode.h"
 #include "imaging/mapped_file.h"
@@ -48,6 +49,9 @@ constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
 // file's bytes by the loader's own readers (sniffing, archive listing, Exif,
 // declared size).
 void SetMappedReadHookForTesting(void (*hook)());
+
+// Milliseconds of a monotonic clock that does not wrap; frame times use it.
+std::int64_t AnimationNow();
 
 class LoadedImage {
  public:
@@ -131,6 +135,23 @@ class LoadedImage {
   std::uint32_t loopCount() const { return loopCount_; }
   const std::vector<std::uint32_t>& frameDelays() const { return frameDelays_; }
   const std::wstring& loaderName() const { return loaderName_; }
+
+  // --- animation (loaded_image_animation.cpp); the caller holds the lock
+  bool animating() const { return animating_; }
+  // Milliseconds until the next frame is due (0: due now); -1 when no
+  // animation is running.
+  std::int64_t AnimationTimeLeft(std::int64_t now) const;
+  // Advances to the frame due at `now` and runs Transform; false when the
+  // animation has ended (it then stays on its last frame).
+  bool StepAnimation(std::int64_t now);
+  // A modal dialog holds the animation; its time is not counted as lateness.
+  void PauseAnimation(std::int64_t now);
+  void ResumeAnimation(std::int64_t now);
+  const FrameClock& animationClock() const { return clock_; }
+  bool framesPreRendered() const;
+  // Bytes of pixels held by pre-rendered frames.
+  std::uint64_t preRenderedBytes() const;
+  void SetPreRenderLimit(std::uint64_t bits) { preRenderLimitBits_ = bits; }
   const ExifTexts& exif() const { return exif_; }
   const ImageEntry& archiveEntry() const { return archiveEntry_; }
   const ImageEntry& memberEntry() const { return memberEntry_; }
@@ -149,6 +170,10 @@ class LoadedImage {
   bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool FinishPictureDecode();
+  void SetupGifAnimation(const std::uint8_t* data, std::size_t size);
+  void StartWebpAnimation();
+  bool ShowGifFrame();
+  void ReleaseAnimation();
   bool LoadZipMember(ImageEntry& entry, std::size_t index);
   int RotationFor(int entryRotation, int decoderOrientation) const;
   bool EnsureIntermediate(int width, int height);
@@ -192,6 +217,10 @@ class LoadedImage {
   std::uint32_t frameCount_ = 0;
   std::vector<std::uint32_t> frameDelays_;
   bool animating_ = false;
+  FrameClock clock_;
+  std::vector<UniqueBitmap> gifFrames_;  // pre-rendered GIF frames
+  std::int64_t pauseStart_ = -1;
+  std::uint64_t preRenderLimitBits_ = kPreRenderLimitBits;
 
   int canvasWidth_ = 0, canvasHeight_ = 0;
   bool webpAnimated_ = false;
