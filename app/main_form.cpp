@@ -50,6 +50,7 @@ MainForm::MainForm(MainFormOptions options)
 }
 
 MainForm::~MainForm() {
+  animationThread_.Stop();
   slideTimer_.Kill();
   idleTimer_.Kill();
   if (timerResolution_) ::timeEndPeriod(timerResolution_);
@@ -133,6 +134,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!restored.empty()) list_.SetList(std::move(restored), 0);
 
   if (!CreateMainWindow()) return false;
+  LoadCursorSet();
   // Where the last session left the picture, until a layout says otherwise.
   view_.SetPictureRect({settings_.FormLeft, settings_.FormTop, loaded.windowSide, loaded.windowSide});
   view_.ApplyWindowRect();
@@ -145,6 +147,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   // The program's own folder comes from the module, not from the command
   // line, whose first word has no folder when the program was started by name.
   if (settings_.PluginPath.empty()) settings_.PluginPath.push_back(FolderOf(ProgramPath()));
+  StartPlugins();
   TIMECAPS caps{};
   if (::timeGetDevCaps(&caps, sizeof(caps)) == MMSYSERR_NOERROR && ::timeBeginPeriod(caps.wPeriodMin) == 0)
     timerResolution_ = caps.wPeriodMin;
@@ -264,12 +267,13 @@ void MainForm::BeginModal() {
     modalOpen_ = true;
   }
   slideTimer_.Kill();
-  fastStretchArea_ = 1e308;
+  PauseAnimation();
   if (window_) ::SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainForm::EndModal() {
   RestartSlideTimer();
+  ResumeAnimation();
   if (window_)
     ::SetWindowPos(window_, settings_.AlwaysTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -308,6 +312,7 @@ void MainForm::RunClosingSequence() {
   idleTimer_.Kill();
   StopAnimationAndRelease();
   SaveSettingsNow();
+  image_.UnloadPlugins();
   if (timerResolution_) {
     ::timeEndPeriod(timerResolution_);
     timerResolution_ = 0;

@@ -26,6 +26,7 @@
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
 #include "forms/list_box_control.h"
+#include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
 #include "menus/ui_language.h"
 #include "settings/list_file.h"
@@ -33,6 +34,8 @@
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
 #include "util/win_handles.h"
+#include "view/mouse_controller.h"
+#include "view/picture_painter.h"
 #include "view/view_geometry.h"
 #include "view/view_host.h"
 
@@ -50,7 +53,8 @@ struct MainFormOptions {
 // Results of LoadCurrentEntry.
 enum class LoadResult { Shown = 0, ArchiveOpened = 1, CannotShow = 2, ArchiveFailed = 4, Nothing = 5 };
 
-class MainForm final : public FileListHost, public ViewHost, public SettingsHost {
+class MainForm final : public FileListHost, public ViewHost, public SettingsHost, private AnimationPacer,
+                       private MouseHost {
  public:
   explicit MainForm(MainFormOptions options = {});
   ~MainForm() override;
@@ -77,7 +81,20 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   int MenuOpen() const { return menuOpen_; }
 
   // The window's context menu at a screen point; returns once it closed.
-  void ShowPopupMenu(POINT point);
+  void TrackPopupAt(POINT point);
+  bool AnimationThreadRunning() const { return animationThread_.Running(); }
+  int AnimationThreadsStarted() const { return animationThread_.StartedCount(); }
+  // The current frame and loop of the animation on display, read under the
+  // picture lock (the animation thread changes them).
+  struct AnimationSnapshot {
+    bool animating = false;
+    std::uint32_t frame = 0, loopsDone = 0, frameCount = 0;
+  };
+  AnimationSnapshot AnimationState() const;
+  const MouseController& Mouse() const { return mouse_; }
+  int MenusOpened() const { return menusOpened_; }
+  // The colour of the window pixel under the cursor, as "RRGGBB".
+  std::wstring PixelRgbText() const;
 
   // --- display cycle
   int ShowEntry(int index, int member, int direction, bool redraw);
@@ -88,6 +105,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // Progress of a slow decode (plug-ins report it): draws the thin bar and
   // answers 1 when the user pressed Esc to abort, else 0.
   int ReportLoadProgress(std::int64_t numerator, std::int64_t denominator);
+  // Puts the folder first in PluginPath (unless listed) and reloads the
+  // plug-ins; the second half of the plug-in folder command.
+  void UsePluginFolder(const std::wstring& folder);
 
  private:
   // window procedures and dispatch (main_form_messages.cpp)
@@ -107,13 +127,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   LRESULT OnTimer(WPARAM, LPARAM, bool&);
   LRESULT OnDoubleClick(WPARAM, LPARAM, bool&);
   LRESULT OnDropFiles(WPARAM, LPARAM, bool&);
-  LRESULT OnMouseActivity(WPARAM, LPARAM, bool&);
   LRESULT OnStepMessage(WPARAM, LPARAM, bool&);
   LRESULT OnSizeMessage(WPARAM, LPARAM, bool&);
   LRESULT OnEndSession(WPARAM, LPARAM, bool&);
   LRESULT OnAppCommand(WPARAM, LPARAM, bool&);
-  LRESULT OnNotYetHandled(WPARAM, LPARAM, bool&);
-  LRESULT OnContextMenu(WPARAM, LPARAM, bool&);
 
   // keys and commands (main_form_commands.cpp); the commands are found in
   // the command table (command_table.cpp), which names the handlers below
@@ -167,7 +184,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void ChooseBorderColor();
 
   // the popup menu (main_form_popup_menu.cpp)
-  std::wstring PixelRgbText(POINT screenPoint) const;
+  std::wstring PixelRgbTextAt(POINT screenPoint) const;
   // While the file list is shown the file commands act on its cursor entry.
   void TakeListCursor();
   void ToggleHide();
@@ -183,6 +200,11 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void AddMovedFolder(const std::wstring& folder);
   // A Yes/No question; false only when the user answered No.
   bool Confirm(unsigned textId);
+
+  // plug-ins (main_form_plugins.cpp)
+  void StartPlugins();
+  void SetPluginFolderCommand();
+  void OpenPluginDialogCommand();
 
   // display cycle (main_form_display.cpp)
   int ShowEntryNow(int index, int member, int direction, bool redraw);
@@ -208,6 +230,49 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void RunClosingSequence();
   bool SaveSettingsNow();
   bool CtrlHeld() const;
+
+  // animation (main_form_animation.cpp)
+  void StartAnimationThread();
+  void StopAnimationThread();
+  // Holders: the modal bracket and the file list; the animation runs when
+  // none holds it.
+  void PauseAnimation();
+  void ResumeAnimation();
+  std::int64_t TimeLeftMs() override;
+  bool AdvanceFrame() override;
+  void AnimationEnded() override;
+  // Draws the current frame with the scene of the last window-thread paint;
+  // the caller holds PictureLock.
+  void PaintAnimationFrame();
+
+  // mouse (main_form_mouse.cpp)
+  LRESULT OnMouseButton(WPARAM, LPARAM, bool&);
+  LRESULT OnMouseMove(WPARAM, LPARAM, bool&);
+  LRESULT OnMouseWheel(WPARAM, LPARAM, bool&);
+  LRESULT OnMouseLeaveOrHover(WPARAM, LPARAM, bool&);
+  LRESULT OnSetCursor(WPARAM, LPARAM, bool&);
+  LRESULT OnContextMenu(WPARAM, LPARAM, bool&);
+  void LoadCursorSet();
+  // MouseHost
+  bool Locked() const override;
+  bool ListShown() const override;
+  bool LoadingList() const override;
+  bool ProgressShown() const override;
+  int WheelSensitivity() const override;
+  int Transparency() const override;
+  void SetTransparency(int alpha) override;
+  void SetCursorShape(CursorShape shape) override;
+  void Capture(bool on) override;
+  void StepBy(int count) override;
+  void TurnQuarters(int quarters) override;
+  int SiblingCount() override;
+  void StepSiblings(int count) override;
+  void ShowPopupMenu(Point at) override;
+  void ShowMoveMenu(Point at) override;
+  void CloseWindow() override;
+  void ToggleListView() override;
+  void ResetRotation() override;
+  void MarkTransformNeeded() override;
 
   // painting (main_form_paint.cpp)
   void PaintPicture(bool paintNow);
@@ -284,10 +349,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   ListBoxControl listBox_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
-  CriticalSection pictureLock_;
+  mutable CriticalSection pictureLock_;
   IdleTicker idle_;
   LoadProgress progress_;
-  DragRecord drag_;
 
   std::wstring pathOnDisplay_;
   std::vector<std::wstring> moveTargets_;  // command IDM_MOVE_TARGET_FIRST + i moves to moveTargets_[i]
@@ -319,6 +383,21 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool closeRequested_ = false;
   bool closing_ = false;
   UINT currentMessage_ = 0;
+  // Written by window-thread paints under PictureLock, read by the
+  // animation thread under it.
+  PaintScene lastScene_;
+  bool lastSceneValid_ = false;
+  bool lastSceneDragging_ = false;
+  int animationPauseDepth_ = 0;
+  MouseController mouse_{view_, *this, *this};
+  HCURSOR handCursor_ = nullptr;
+  HCURSOR grabCursor_ = nullptr;
+  HCURSOR blankCursor_ = nullptr;
+  HCURSOR currentCursor_ = nullptr;
+  bool trackingLeave_ = false;
+  int menusOpened_ = 0;
+  // Declared last: destroyed (and its thread ended) first.
+  AnimationThread animationThread_{*this};
 };
 
 }  // namespace tv

@@ -34,6 +34,7 @@ int MainForm::ShowEntryNow(int index, int member, int direction, bool redraw) {
   ++busyDepth_;
   const int count = ActiveCount(list_);
   list_.SetShowIndex(count == 0 ? -1 : std::clamp(index, 0, count - 1));
+  StopAnimationThread();
   slideTimer_.Kill();
 
   while (!list_.ActiveList().empty()) {
@@ -43,7 +44,7 @@ int MainForm::ShowEntryNow(int index, int member, int direction, bool redraw) {
       SyncViewFromSettingsRotation();
       RestartSlideTimer();
       RecordNamesOfEntryOnDisplay();
-      fastStretchArea_ = 1e308;
+      ResetPaintThreshold();
       PaintPicture(false);
       --busyDepth_;
       if (redrawHold_ == 0) Redraw();
@@ -125,6 +126,7 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
   view_.LayoutPicture();
   --redrawHold_;
   firstDisplay_ = false;
+  StartAnimationThread();
   return LoadResult::Shown;
 }
 
@@ -191,6 +193,7 @@ void MainForm::SetListMode(int mode, int direction) {
   view_.SetShowingList(showing);
 
   if (!showing) {
+    if (wasShowing) ResumeAnimation();
     RestartSlideTimer();
     int result = 0;
     if (!positionRestore_) {
@@ -209,10 +212,12 @@ void MainForm::SetListMode(int mode, int direction) {
       RefillListBox();
       settings_.ShowingList = true;
       view_.SetShowingList(true);
+      PauseAnimation();  // the archive's members are listed over the picture
     }
   }
 
   if (settings_.ShowingList && !wasShowing) {
+    PauseAnimation();
     RefillListBox();
     listBox_.Show(true);
     if (popup_) {
@@ -370,8 +375,10 @@ void MainForm::OnIdleTimer() {
   POINT cursor{};
   ::GetCursorPos(&cursor);
   const IdleTickResult tick = idle_.Tick({cursor.x, cursor.y}, slideShowStep_);
-  if (tick.hideCursor && !settings_.Locked)
-    ::SetCursor(settings_.ShowingList ? ::LoadCursorW(nullptr, IDC_ARROW) : nullptr);
+  if (tick.hideCursor) {
+    SetCursorShape(settings_.ShowingList && !settings_.Locked ? CursorShape::Arrow : CursorShape::Blank);
+    if (!settings_.Locked) mouse_.HideCursorZone();
+  }
   if (tick.redrawForMark && redrawHold_ == 0) Redraw();
 }
 

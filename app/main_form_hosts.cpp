@@ -12,9 +12,9 @@ namespace tv {
 // ---------------------------------------------------------------- FileListHost
 
 void MainForm::StopAnimationAndRelease() {
-  // The animation thread comes with animation playback; until then there is
-  // nothing to stop before the picture goes. The archive goes too: its flag
-  // would otherwise make the next plain picture look like an archive.
+  // The archive goes too: its flag would otherwise make the next plain
+  // picture look like an archive.
+  StopAnimationThread();
   CriticalSectionLock lock(pictureLock_);
   image_.Release(kContentPictures | kContentArchive | kContentMember);
 }
@@ -36,6 +36,7 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   if (loaded) view_.LayoutPicture();
   --redrawHold_;
   if (loaded) firstDisplay_ = false;
+  if (loaded) StartAnimationThread();
   return loaded;
 }
 
@@ -124,11 +125,14 @@ void MainForm::BringToFront(bool topmost) {
   if (window_) tv::BringToFront(window_, topmost);
 }
 
-void MainForm::ResetPaintThreshold() { fastStretchArea_ = 1e308; }
+void MainForm::ResetPaintThreshold() {
+  CriticalSectionLock lock(pictureLock_);
+  fastStretchArea_ = 1e308;
+}
 
-std::int32_t MainForm::DragMode() const { return 0; }
+std::int32_t MainForm::DragMode() const { return mouse_.dragMode(); }
 
-DragRecord& MainForm::Drag() { return drag_; }
+DragRecord& MainForm::Drag() { return mouse_.drag(); }
 
 Point MainForm::CursorPos() const {
   POINT p{};
@@ -136,7 +140,7 @@ Point MainForm::CursorPos() const {
   return {p.x, p.y};
 }
 
-void MainForm::EndDrag() {}
+void MainForm::EndDrag() { mouse_.EndDrag(CursorPos()); }
 
 ImageEntry* MainForm::CurrentEntry() {
   if (list_.ShowIndex() < 0) return nullptr;

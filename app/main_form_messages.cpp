@@ -60,16 +60,17 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_TIMER, &MainForm::OnTimer},
       {WM_LBUTTONDBLCLK, &MainForm::OnDoubleClick},
       {WM_DROPFILES, &MainForm::OnDropFiles},
-      {WM_MOUSEMOVE, &MainForm::OnMouseActivity},
-      {WM_MOUSEHOVER, &MainForm::OnMouseActivity},
-      {WM_MOUSELEAVE, &MainForm::OnMouseActivity},
-      {WM_LBUTTONDOWN, &MainForm::OnNotYetHandled},
-      {WM_RBUTTONDOWN, &MainForm::OnNotYetHandled},
-      {WM_MBUTTONDOWN, &MainForm::OnNotYetHandled},
-      {WM_LBUTTONUP, &MainForm::OnNotYetHandled},
-      {WM_RBUTTONUP, &MainForm::OnNotYetHandled},
-      {WM_MBUTTONUP, &MainForm::OnNotYetHandled},
-      {WM_MOUSEWHEEL, &MainForm::OnNotYetHandled},
+      {WM_MOUSEMOVE, &MainForm::OnMouseMove},
+      {WM_MOUSEHOVER, &MainForm::OnMouseLeaveOrHover},
+      {WM_MOUSELEAVE, &MainForm::OnMouseLeaveOrHover},
+      {WM_LBUTTONDOWN, &MainForm::OnMouseButton},
+      {WM_RBUTTONDOWN, &MainForm::OnMouseButton},
+      {WM_MBUTTONDOWN, &MainForm::OnMouseButton},
+      {WM_LBUTTONUP, &MainForm::OnMouseButton},
+      {WM_RBUTTONUP, &MainForm::OnMouseButton},
+      {WM_MBUTTONUP, &MainForm::OnMouseButton},
+      {WM_MOUSEWHEEL, &MainForm::OnMouseWheel},
+      {WM_SETCURSOR, &MainForm::OnSetCursor},
       {WM_CONTEXTMENU, &MainForm::OnContextMenu},
       {WM_APPCOMMAND, &MainForm::OnAppCommand},
       {kStepMessage, &MainForm::OnStepMessage},
@@ -95,6 +96,7 @@ LRESULT MainForm::OnCreate(WPARAM, LPARAM, bool&) {
 }
 
 LRESULT MainForm::OnDestroy(WPARAM, LPARAM, bool&) {
+  StopAnimationThread();
   ::PostQuitMessage(0);
   return 0;
 }
@@ -154,7 +156,7 @@ LRESULT MainForm::OnTimer(WPARAM wParam, LPARAM, bool&) {
 }
 
 LRESULT MainForm::OnDoubleClick(WPARAM, LPARAM, bool&) {
-  if (!settings_.Locked) SetListMode(0, 1);
+  mouse_.DoubleClick();
   return 0;
 }
 
@@ -170,12 +172,6 @@ LRESULT MainForm::OnDropFiles(WPARAM wParam, LPARAM, bool&) {
   if (paths.empty()) return 0;
   AddPathsToHistory(paths);
   OpenPaths(std::move(paths), 0, append ? 1 : 0);
-  return 0;
-}
-
-LRESULT MainForm::OnMouseActivity(WPARAM, LPARAM, bool&) {
-  // The pointer moved, hovered or left: hiding it starts counting again.
-  idle_.ResetIdle();
   return 0;
 }
 
@@ -214,14 +210,6 @@ LRESULT MainForm::OnAppCommand(WPARAM, LPARAM lParam, bool&) {
     case APPCOMMAND_MEDIA_PLAY_PAUSE: ToggleSlideShow(); break;
     default: break;
   }
-  return 0;
-}
-
-// Mouse buttons, the wheel and the context menu arrive with the mouse and
-// menu work; until then they only count as activity.
-LRESULT MainForm::OnNotYetHandled(WPARAM, LPARAM, bool& useDefault) {
-  idle_.ResetIdle();
-  useDefault = true;
   return 0;
 }
 

@@ -18,12 +18,14 @@ Rect Moved(const Rect& r, Point by) { return {r.left + by.x, r.top + by.y, r.rig
 
 void MainForm::PaintPicture(bool paintNow) {
   if (redrawHold_ > 0 || settings_.ShowingList || !window_) return;
+  // Taken before the view is read: the animation thread paints from the
+  // scene kept below and must never see one half made.
+  CriticalSectionLock lock(pictureLock_);
   const bool fullScreen = view_.Options().FullScreen;
   const int frameWidth = view_.Options().FrameWidth;
   const Rect picture = ToRect(view_.PictureRect());
   const bool throughWindowDC = PaintThroughWindowDC(fullScreen, picture, view_.DesktopRect(), paintNow, modalOpen_);
 
-  CriticalSectionLock lock(pictureLock_);
   ++redrawHold_;
   PAINTSTRUCT paint{};
   HDC beginPaintDC = nullptr;
@@ -51,14 +53,21 @@ void MainForm::PaintPicture(bool paintNow) {
     scene.bitmapWidth = image_.outputWidth();
     scene.bitmapHeight = image_.outputHeight();
   }
-  scene.stretch = ChooseStretchMode(DragMode() == 1, false, {}, static_cast<double>(windowRect.Width()) * windowRect.Height(),
-                                    fastStretchArea_);
+  const FrameClock& clock = image_.animationClock();
+  const AnimationProgress progress{static_cast<int>(clock.frameCount()), static_cast<int>(clock.currentFrame()),
+                                   static_cast<int>(clock.skippedThisLoop()),
+                                   static_cast<int>(clock.skippedLastLoop())};
+  scene.stretch = ChooseStretchMode(DragMode() == 1, image_.animating(), progress,
+                                    static_cast<double>(windowRect.Width()) * windowRect.Height(), fastStretchArea_);
   scene.showSlideShowMark = idle_.markTicks() >= 0;
   scene.slideShowOn = settings_.SlideShow;
   scene.cursorSize = settings_.UseCursorSize;
   const PixelBox& visible = view_.VisibleRect();
   scene.slideShowMarkCorner = fullScreen ? Point{work.width, work.height}
                                          : Point{visible.width + frameWidth, visible.height + frameWidth};
+  lastScene_ = scene;
+  lastSceneValid_ = true;
+  lastSceneDragging_ = DragMode() == 1;
   if (throughWindowDC) {
     WindowDC dc(window_);
     DrawScene(dc.get(), scene);
@@ -86,7 +95,9 @@ int MainForm::ReportLoadProgress(std::int64_t numerator, std::int64_t denominato
   // Only an Esc meant for this window aborts, and only once: the key-down it
   // leaves queued must not also close the viewer.
   if (::GetForegroundWindow() != window_ || (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) == 0) return 0;
-  while (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) ::Sleep(10);
+  // Waits for the key to be let go, but not for ever: a key stuck down must
+  // not hang the window.
+  for (int waited = 0; waited < 1000 && (::GetAsyncKeyState(VK_ESCAPE) & 0x8000); ++waited) ::Sleep(10);
   MSG queued;
   while (::PeekMessageW(&queued, window_, WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {
   }

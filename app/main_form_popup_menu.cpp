@@ -1,7 +1,6 @@
 // The window's context menu: its run-time texts, and the way it is opened.
 #include <windows.h>
 
-#include <cwchar>
 
 #include "app/main_form.h"
 #include "menus/localized_string.h"
@@ -9,24 +8,24 @@
 #include "menus/menu_item_state.h"
 #include "menus/message_ids.h"
 #include "util/clipboard.h"
+#include "view/mouse_math.h"
 
 namespace tv {
 
-std::wstring MainForm::PixelRgbText(POINT screenPoint) const {
+std::wstring MainForm::PixelRgbTextAt(POINT screenPoint) const {
   POINT point = screenPoint;
-  ::ScreenToClient(window_, &point);
+  if (!window_ || !::ScreenToClient(window_, &point)) return RgbText(0, 0, 0);
   const WindowDC dc(window_);
-  const COLORREF colour = ::GetPixel(dc.get(), point.x, point.y);
-  wchar_t text[8] = {};
-  std::swprintf(text, 8, L"%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-  return text;
+  const COLORREF colour = dc.get() ? ::GetPixel(dc.get(), point.x, point.y) : CLR_INVALID;
+  if (colour == CLR_INVALID) return RgbText(0, 0, 0);
+  return RgbText(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-void MainForm::ShowPopupMenu(POINT point) {
+void MainForm::TrackPopupAt(POINT point) {
   if (!popup_ || menuOpen_) return;
   if (settings_.ShowingList) TakeListCursor();
   SetItemText(popup_, IDM_HIDE, LocalizedString(visible_ ? IDS_MENU_HIDE : IDS_MENU_SHOW));
-  rgbText_ = PixelRgbText(point);
+  rgbText_ = PixelRgbTextAt(point);
   SetItemText(popup_, IDM_COPY_RGB_VALUE,
               LocalizedString(IDS_COPY_RGB_HEAD) + rgbText_ + LocalizedString(IDS_COPY_RGB_TAIL) + L"\tShift + P");
   SyncMenuStates();
@@ -41,7 +40,7 @@ LRESULT MainForm::OnContextMenu(WPARAM, LPARAM, bool&) {
   idle_.ResetIdle();
   POINT point{};
   ::GetCursorPos(&point);
-  ShowPopupMenu(point);
+  TrackPopupAt(point);
   return 0;
 }
 

@@ -1,11 +1,13 @@
 #include "imaging/loaded_image.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
 #include "imaging/declared_size.h"
 #include "imaging/dib.h"
 #include "imaging/foreign_call_guard.h"
+#include "imaging/exif.h"
 #include "imaging/gif_blocks.h"
 #include "imaging/mapped_file.h"
 #include "imaging/memory_budget.h"
@@ -68,7 +70,9 @@ void SetMappedReadHookForTesting(void (*hook)()) { mappedReadHook = hook; }
 LoadedImage::~LoadedImage() { Release(0xFF); }
 
 HBITMAP LoadedImage::sourceBitmap() const {
-  if (contentFlags_ & kContentGdiplus) return gdiplus_.sourceBitmap.get();
+  if (contentFlags_ & kContentGdiplus)
+    return currentFrame_ < gifFrames_.size() ? gifFrames_[currentFrame_].get() : gdiplus_.sourceBitmap.get();
+  if (contentFlags_ & kContentPlugin) return pluginPicture_.bitmap.get();
   if ((contentFlags_ & kContentWebp) && currentFrame_ < webp_.bitmaps.size()) return webp_.bitmaps[currentFrame_].get();
   return nullptr;
 }
@@ -81,8 +85,10 @@ void LoadedImage::ClearEntries() {
 void LoadedImage::Release(std::uint8_t mask) {
   const std::uint8_t held = contentFlags_ & mask;
   if (held & (kContentGdiplus | kContentPlugin | kContentWebp)) {
+    ReleaseAnimation();
     gdiplus_.Reset();
     webp_.Reset();
+    pluginPicture_ = PluginPicture{};
     currentFrame_ = 0;
     frameDelays_.clear();
     frameCount_ = loopCount_ = 0;
@@ -95,8 +101,12 @@ void LoadedImage::Release(std::uint8_t mask) {
     ClearEntries();
     archiveKind_ = ArchiveKind::None;
     zipMembers_.clear();
+    pluginListing_.clear();
   }
-  if (held & kContentMember) memberEntry_ = ImageEntry{};
+  if (held & kContentMember) {
+    memberEntry_ = ImageEntry{};
+    retainedMember_.Reset();
+  }
   if (mask & kContentClearEntries) ClearEntries();
   if (mask & kContentPictures) {
     width_ = height_ = 0;
@@ -110,6 +120,7 @@ void LoadedImage::Release(std::uint8_t mask) {
 bool LoadedImage::LoadFile(ImageEntry& entry) {
   MappedFile file;
   if (!file.Open(entry.path)) return false;
+  plugins_.ResetChosen();
   if (!Detect(entry, file.data(), file.size())) return false;
   OptionalLock lock(pictureLock_);
   loadingFile_ = &file;
@@ -120,6 +131,7 @@ bool LoadedImage::LoadFile(ImageEntry& entry) {
 
 bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   if (!IsGdiplusFormat(data, size)) return false;
+  plugins_.ResetChosen();
   currentEntry_ = entry;
   detectedDecoder_ = DecoderKind::Gdiplus;
   sourceKind_ = SourceKind::Image;
@@ -128,6 +140,7 @@ bool LoadedImage::SniffInternal(const ImageEntry& entry, const std::uint8_t* dat
 
 bool LoadedImage::DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   if (!IsAnimatedGif(data, size)) return false;
+  plugins_.ResetChosen();
   currentEntry_ = entry;
   detectedDecoder_ = DecoderKind::Gdiplus;
   sourceKind_ = SourceKind::Image;
@@ -156,6 +169,7 @@ bool LoadedImage::DetectFormat(const ImageEntry& entry, const std::uint8_t* data
       canvasWidth_ = canvasWidth;
       canvasHeight_ = canvasHeight;
       webpAnimated_ = animated;
+      plugins_.ResetChosen();
       currentEntry_ = entry;
       sourceKind_ = SourceKind::Image;
       detectedDecoder_ = DecoderKind::Webp;
@@ -194,6 +208,7 @@ bool LoadedImage::Decode(ImageEntry& entry, const std::uint8_t* data, std::size_
         decoded = DecodeWithWebpPath(entry, data, size);
         break;
       case DecoderKind::Plugin:
+        decoded = DecodeWithPluginPath(entry, data, size);
         break;
     }
     return decoded && FinishPictureDecode();
@@ -204,6 +219,21 @@ bool LoadedImage::Decode(ImageEntry& entry, const std::uint8_t* data, std::size_
 }
 
 bool LoadedImage::DecodeArchive(const std::uint8_t* data, std::size_t size) {
+  if (archiveKind_ == ArchiveKind::Plugin) {
+    std::vector<SusieFileInfo> records;
+    if (!plugins_.GetArchiveInfo(data, size, records)) {
+      archiveKind_ = ArchiveKind::None;
+      return false;
+    }
+    animationKind_ = 0;
+    Release(63);
+    archiveKind_ = ArchiveKind::Plugin;
+    pluginListing_ = std::move(records);
+    plugins_.ChosenIsArchive();
+    contentFlags_ = kContentArchive;
+    archiveEntry_ = currentEntry_;
+    return true;
+  }
   if (archiveKind_ != ArchiveKind::StoredZip) return false;
   // Releasing the earlier archive would forget the kind just detected.
   animationKind_ = 0;
@@ -254,13 +284,8 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
   }
   rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
-  // Frames are stepped elsewhere; here the animation is only recorded.
-  if (animationKind_ != 0 && gdiplus_.frameCount > 1) {
-    animationKind_ = 1;
-    frameCount_ = gdiplus_.frameCount;
-  } else {
-    animationKind_ = 0;
-  }
+  if (animationKind_ != 0 && gdiplus_.frameCount > 1) SetupGifAnimation(data, size);
+  else animationKind_ = 0;
   loaderName_ = kInternalLoaderName;
   return true;
 }
@@ -272,17 +297,12 @@ bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data
       !DeclaredSizeFits({static_cast<std::uint32_t>(canvasWidth_), static_cast<std::uint32_t>(canvasHeight_)},
                         webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel))
     return false;
-  if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_)) {
+  if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_, preRenderLimitBits_)) {
     webp_.Reset();
     return false;
   }
-  if (webp_.animated) {
-    animationKind_ = 2;
-    frameCount_ = webp_.frameCount;
-    loopCount_ = webp_.loopCount;
-    frameDelays_ = webp_.delaysMs;
-  }
   currentFrame_ = 0;
+  if (webp_.animated) StartWebpAnimation();
   width_ = webp_.width;
   height_ = webp_.height;
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentWebp);
@@ -299,6 +319,7 @@ bool LoadedImage::FinishPictureDecode() {
   rotatedWidth_ = quarterTurn ? height_ : width_;
   rotatedHeight_ = quarterTurn ? width_ : height_;
   shownDecoder_ = detectedDecoder_;
+  plugins_.ChosenIsShown();
   pictureLoaded_ = true;
   transformNeeded_ = true;
   intermediateBitmap_.reset();
@@ -310,7 +331,20 @@ bool LoadedImage::FinishPictureDecode() {
 
 bool LoadedImage::ListArchive(ImageList& list) const {
   list.clear();
-  if (!(contentFlags_ & kContentArchive) || archiveKind_ != ArchiveKind::StoredZip) return false;
+  if (!(contentFlags_ & kContentArchive)) return false;
+  if (archiveKind_ == ArchiveKind::Plugin) {
+    list.reserve(pluginListing_.size());
+    for (const SusieFileInfo& record : pluginListing_) {
+      ImageEntry entry;
+      entry.path = NarrowToWide(MemberName(record));
+      entry.time = record.timestamp;
+      entry.size = record.fileSize;
+      entry.rotation = -1;
+      list.push_back(std::move(entry));
+    }
+    return true;
+  }
+  if (archiveKind_ != ArchiveKind::StoredZip) return false;
   list.reserve(zipMembers_.size());
   for (const ZipMember& member : zipMembers_) {
     ImageEntry entry;
@@ -324,6 +358,15 @@ bool LoadedImage::ListArchive(ImageList& list) const {
 }
 
 bool LoadedImage::LoadArchiveMember(ImageEntry& entry) {
+  if (archiveKind_ == ArchiveKind::Plugin) {
+    for (std::size_t i = 0; i < pluginListing_.size(); ++i) {
+      if (NarrowToWide(MemberName(pluginListing_[i])) != entry.path) continue;
+      if (!LoadPluginArchiveMember(entry, i)) return false;
+      memberEntry_ = entry;
+      return true;
+    }
+    return false;
+  }
   if (archiveKind_ != ArchiveKind::StoredZip) return false;
   for (std::size_t i = 0; i < zipMembers_.size(); ++i) {
     if (zipMembers_[i].name != entry.path) continue;
@@ -337,6 +380,7 @@ bool LoadedImage::LoadArchiveMember(ImageEntry& entry) {
 bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
   MappedFile file;
   if (!file.Open(archiveEntry_.path)) return false;
+  plugins_.ResetChosen();
   OptionalLock lock(pictureLock_);
   try {
     // The archive is read afresh: the listing's data pointers belonged to a
@@ -358,6 +402,71 @@ bool LoadedImage::LoadZipMember(ImageEntry& entry, std::size_t index) {
   } catch (const std::bad_alloc&) {
   }
   return false;
+}
+
+}  // namespace tv
+
+namespace tv {
+
+void LoadedImage::LoadPlugins(const std::vector<std::wstring>& folders) {
+  if (plugins_.LoadPlugins(folders)) pictureLoaded_ = false;
+}
+
+bool LoadedImage::OpenPluginDialog(HWND owner) {
+  if (!(contentFlags_ & kContentPlugin)) return false;
+  return plugins_.ShowConfiguration(owner);
+}
+
+bool LoadedImage::FindPlugin(const ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  const PluginRecord* plugin = plugins_.FindPlugin(entry.path, data, size, archiveKind_ != ArchiveKind::None);
+  if (!plugin) return false;
+  currentEntry_ = entry;
+  if (plugin->Kind() == PluginKind::Archive) {
+    sourceKind_ = SourceKind::Archive;
+    archiveKind_ = ArchiveKind::Plugin;
+  } else {
+    sourceKind_ = SourceKind::Image;
+    detectedDecoder_ = DecoderKind::Plugin;
+  }
+  return true;
+}
+
+bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
+  animationKind_ = 0;
+  ParseExifTexts(data, size, exif_);
+  // The picture on display stays until the new one has been checked whole.
+  PluginPicture picture;
+  if (!plugins_.GetPicture(data, size, picture)) return false;
+  const PluginRecord* plugin = plugins_.Chosen();
+  Release(kContentPictures);
+  pluginPicture_ = std::move(picture);
+  width_ = pluginPicture_.width;
+  height_ = pluginPicture_.height;
+  contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentPlugin);
+  rotation_ = RotationFor(entry.rotation, ExifOrientationFromJpeg(data, size));
+  entry.rotation = rotation_;
+  loaderName_ = NarrowToWide(FieldText(plugin->description, sizeof plugin->description));
+  return true;
+}
+
+bool LoadedImage::LoadPluginArchiveMember(ImageEntry& entry, std::size_t index) {
+  const SusieFileInfo& record = pluginListing_[index];
+  if (record.fileSize <= 0) return false;
+  LockedBlock member;
+  if (!plugins_.GetFile(archiveEntry_.path, record, member)) return false;
+  // A plug-in may hand back less than the listing promised: only what the
+  // block really holds is read.
+  const std::size_t size = std::min(static_cast<std::size_t>(record.fileSize), member.size());
+  entry.path = NarrowToWide(MemberName(record));
+  entry.size = record.fileSize;
+  entry.time = record.timestamp;
+  OptionalLock lock(pictureLock_);
+  plugins_.ResetChosen();
+  if (!Detect(entry, member.data(), size) || !Decode(entry, member.data(), size)) return false;
+  Release(kContentMember);
+  contentFlags_ |= kContentMember;
+  retainedMember_ = std::move(member);
+  return true;
 }
 
 }  // namespace tv

@@ -16,9 +16,11 @@
 #include <vector>
 
 #include "filelist/image_entry.h"
+#include "imaging/animation_clock.h"
 #include "imaging/exif.h"
 #include "imaging/gdiplus_decode.h"
 #include "imaging/mapped_file.h"
+#include "imaging/plugin_host.h"
 #include "imaging/stored_zip.h"
 #include "imaging/webp_decode.h"
 #include "util/setting_defaults.h"
@@ -48,6 +50,9 @@ constexpr wchar_t kInternalLoaderName[] = L"Internal Loader";
 // declared size).
 void SetMappedReadHookForTesting(void (*hook)());
 
+// Milliseconds of a monotonic clock that does not wrap; frame times use it.
+std::int64_t AnimationNow();
+
 class LoadedImage {
  public:
   LoadedImage() = default;
@@ -61,6 +66,18 @@ class LoadedImage {
   void SetRotation(int rotation) { rotation_ = rotation; }
   void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
   void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
+  void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {
+    plugins_.SetProgress(function, context);
+  }
+
+  // --- plug-ins
+  // Replaces the plug-ins by those of the folders (an empty list keeps them).
+  void LoadPlugins(const std::vector<std::wstring>& folders);
+  void UnloadPlugins() { plugins_.UnloadPlugins(); }
+  const PluginHost& Plugins() const { return plugins_; }
+  // Shows the configuration dialog of the plug-in that decoded the picture
+  // on display; false when that picture came from elsewhere.
+  bool OpenPluginDialog(HWND owner);
   // The scaled, unrotated size the view wants (never above the picture's).
   void SetTargetSize(int width, int height) {
     targetWidth_ = width;
@@ -118,22 +135,45 @@ class LoadedImage {
   std::uint32_t loopCount() const { return loopCount_; }
   const std::vector<std::uint32_t>& frameDelays() const { return frameDelays_; }
   const std::wstring& loaderName() const { return loaderName_; }
+
+  // --- animation (loaded_image_animation.cpp); the caller holds the lock
+  bool animating() const { return animating_; }
+  // Milliseconds until the next frame is due (0: due now); -1 when no
+  // animation is running.
+  std::int64_t AnimationTimeLeft(std::int64_t now) const;
+  // Advances to the frame due at `now` and runs Transform; false when the
+  // animation has ended (it then stays on its last frame).
+  bool StepAnimation(std::int64_t now);
+  // A modal dialog holds the animation; its time is not counted as lateness.
+  void PauseAnimation(std::int64_t now);
+  void ResumeAnimation(std::int64_t now);
+  const FrameClock& animationClock() const { return clock_; }
+  bool framesPreRendered() const;
+  // Bytes of pixels held by pre-rendered frames.
+  std::uint64_t preRenderedBytes() const;
+  void SetPreRenderLimit(std::uint64_t bits) { preRenderLimitBits_ = bits; }
   const ExifTexts& exif() const { return exif_; }
   const ImageEntry& archiveEntry() const { return archiveEntry_; }
   const ImageEntry& memberEntry() const { return memberEntry_; }
   const ImageEntry& currentEntry() const { return currentEntry_; }
   const std::vector<ZipMember>& zipMembers() const { return zipMembers_; }
+  const std::vector<SusieFileInfo>& pluginListing() const { return pluginListing_; }
 
  private:
   bool SniffInternal(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectAnimatedGif(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
-  // Plug-ins are not hosted yet: no plug-in ever accepts a file.
-  bool FindPlugin(const ImageEntry&, const std::uint8_t*, std::size_t) { return false; }
+  bool FindPlugin(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  bool LoadPluginArchiveMember(ImageEntry& entry, std::size_t index);
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
   bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool FinishPictureDecode();
+  void SetupGifAnimation(const std::uint8_t* data, std::size_t size);
+  void StartWebpAnimation();
+  bool ShowGifFrame();
+  void ReleaseAnimation();
   bool LoadZipMember(ImageEntry& entry, std::size_t index);
   int RotationFor(int entryRotation, int decoderOrientation) const;
   bool EnsureIntermediate(int width, int height);
@@ -161,6 +201,11 @@ class LoadedImage {
 
   std::vector<ZipMember> zipMembers_;
 
+  PluginHost plugins_;
+  PluginPicture pluginPicture_;
+  std::vector<SusieFileInfo> pluginListing_;
+  LockedBlock retainedMember_;  // the plug-in archive member on display
+
   SourceKind sourceKind_ = SourceKind::None;
   DecoderKind detectedDecoder_ = DecoderKind::Plugin;
   DecoderKind shownDecoder_ = DecoderKind::Plugin;
@@ -172,6 +217,10 @@ class LoadedImage {
   std::uint32_t frameCount_ = 0;
   std::vector<std::uint32_t> frameDelays_;
   bool animating_ = false;
+  FrameClock clock_;
+  std::vector<UniqueBitmap> gifFrames_;  // pre-rendered GIF frames
+  std::int64_t pauseStart_ = -1;
+  std::uint64_t preRenderLimitBits_ = kPreRenderLimitBits;
 
   int canvasWidth_ = 0, canvasHeight_ = 0;
   bool webpAnimated_ = false;

@@ -49,10 +49,6 @@ bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int
 
 namespace {
 
-std::uint32_t DelayOrDefault(int milliseconds) {
-  return milliseconds > 0 ? static_cast<std::uint32_t>(milliseconds) : 100;
-}
-
 bool DecodeStill(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture) {
   void* bits = nullptr;
   UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
@@ -71,35 +67,49 @@ bool DecodeStill(const std::uint8_t* data, std::size_t size, std::uint32_t fillA
   return true;
 }
 
-// Decodes the decoder's next frame into a new canvas-sized bitmap, flattened
-// onto the fill colour, and appends it to the picture.
-bool AppendNextFrame(WebPAnimDecoder* decoder, std::size_t canvasBytes, std::uint32_t fillArgb,
-                     WebpPicture& picture, int& timestamp) {
-  void* bits = nullptr;
-  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
-  if (!bitmap) return false;
+enum class FrameResult { Ok, NoBitmap, NoFrame };
+
+// Decodes the decoder's next frame into `bits` (canvas-sized), flattened onto
+// the fill colour.
+FrameResult DecodeNextInto(WebPAnimDecoder* decoder, void* bits, std::size_t canvasBytes, std::uint32_t fillArgb,
+                           int& timestamp) {
   std::uint8_t* canvas = nullptr;
   bool got = false;
   if (!RunGuarded([&] {
         got = WebPAnimDecoderHasMoreFrames(decoder) && WebPAnimDecoderGetNext(decoder, &canvas, &timestamp);
       }) ||
       !got || !canvas)
-    return false;
+    return FrameResult::NoFrame;
   std::memcpy(bits, canvas, canvasBytes);
   FlattenOntoFill(bits, canvasBytes / 4, fillArgb);
-  picture.bitmaps.push_back(std::move(bitmap));
-  picture.pixels.push_back(bits);
-  return true;
+  return FrameResult::Ok;
 }
 
-bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture,
-                     std::uint64_t preRenderLimitBits) {
-  WebPAnimDecoderOptions options;
-  if (!WebPAnimDecoderOptionsInit(&options)) return false;
-  options.color_mode = MODE_BGRA;
-  options.use_threads = 1;
+// The same into a new bitmap appended to the picture.
+FrameResult AppendNextFrame(WebPAnimDecoder* decoder, std::size_t canvasBytes, std::uint32_t fillArgb,
+                            WebpPicture& picture, int& timestamp) {
+  void* bits = nullptr;
+  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+  if (!bitmap) return FrameResult::NoBitmap;
+  const FrameResult result = DecodeNextInto(decoder, bits, canvasBytes, fillArgb, timestamp);
+  if (result != FrameResult::Ok) return result;
+  picture.bitmaps.push_back(std::move(bitmap));
+  picture.pixels.push_back(bits);
+  return FrameResult::Ok;
+}
+
+struct AnimDecoderOpener {
+  WebPAnimDecoderOptions options{};
   WebPAnimInfo info{};
-  const auto openDecoder = [&](const std::uint8_t* bytes) {
+  bool ready = false;
+
+  AnimDecoderOpener() {
+    ready = WebPAnimDecoderOptionsInit(&options) != 0;
+    options.color_mode = MODE_BGRA;
+    options.use_threads = 1;
+  }
+  UniqueWebpAnimDecoder Open(const std::uint8_t* bytes, std::size_t size) {
+    if (!ready) return UniqueWebpAnimDecoder();
     WebPAnimDecoder* raw = nullptr;
     const WebPData webpData{bytes, size};
     if (!RunGuarded([&] { raw = WebPAnimDecoderNew(&webpData, &options); })) raw = nullptr;
@@ -109,32 +119,55 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
         }))
       decoder.reset();
     return decoder;
-  };
-  const std::uint64_t frameBits = static_cast<std::uint64_t>(picture.width) * static_cast<std::uint64_t>(picture.height) * 32;
+  }
+};
+
+// All frames as bitmaps. False with the picture untouched when a bitmap
+// cannot be had (the caller streams instead); a frame that does not decode
+// ends the animation at the frames before it.
+bool PreRenderAll(WebPAnimDecoder* decoder, std::uint32_t frameCount, std::size_t canvasBytes,
+                  std::uint32_t fillArgb, WebpPicture& picture, bool& failed) {
+  std::vector<int> timestamps;
+  for (std::uint32_t i = 0; i < frameCount; ++i) {
+    int timestamp = 0;
+    const FrameResult result = AppendNextFrame(decoder, canvasBytes, fillArgb, picture, timestamp);
+    if (result == FrameResult::NoBitmap) {
+      picture.bitmaps.clear();
+      picture.pixels.clear();
+      return false;
+    }
+    if (result == FrameResult::NoFrame) break;
+    timestamps.push_back(timestamp);
+  }
+  failed = timestamps.empty();
+  if (failed) return true;
+  picture.frameCount = static_cast<std::uint32_t>(timestamps.size());
+  picture.preRendered = true;
+  picture.delaysMs.resize(timestamps.size());
+  for (std::size_t k = timestamps.size(); k-- > 1;) picture.delaysMs[k] = FrameDelayMs(timestamps[k] - timestamps[k - 1]);
+  picture.delaysMs[0] = FrameDelayMs(timestamps[0]);
+  picture.lastTimestamp = timestamps.back();
+  return true;
+}
+
+bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture,
+                     std::uint64_t preRenderLimitBits) {
+  AnimDecoderOpener opener;
   // Decide from the header first: a pre-rendered animation needs no copy.
-  UniqueWebpAnimDecoder probe = openDecoder(data);
+  UniqueWebpAnimDecoder probe = opener.Open(data, size);
+  const WebPAnimInfo& info = opener.info;
   if (!probe || info.frame_count == 0) return false;
   if (info.canvas_width != static_cast<std::uint32_t>(picture.width) ||
       info.canvas_height != static_cast<std::uint32_t>(picture.height))
     return false;
   picture.frameCount = info.frame_count;
   picture.loopCount = info.loop_count;
-  const bool preRender = frameBits * info.frame_count < preRenderLimitBits;
-  const std::size_t canvasBytes = static_cast<std::size_t>(frameBits / 8);
+  const std::size_t canvasBytes = static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 4;
 
-  if (preRender) {
-    picture.preRendered = true;
-    std::vector<int> timestamps;
-    for (std::uint32_t i = 0; i < info.frame_count; ++i) {
-      int timestamp = 0;
-      if (!AppendNextFrame(probe.get(), canvasBytes, fillArgb, picture, timestamp)) return false;
-      timestamps.push_back(timestamp);
-    }
-    picture.delaysMs.resize(timestamps.size());
-    for (std::size_t k = timestamps.size(); k-- > 1;) picture.delaysMs[k] = DelayOrDefault(timestamps[k] - timestamps[k - 1]);
-    picture.delaysMs[0] = DelayOrDefault(timestamps[0]);
-    picture.lastTimestamp = timestamps.back();
-    return true;
+  if (ShouldPreRender(static_cast<std::uint32_t>(picture.width), static_cast<std::uint32_t>(picture.height),
+                      info.frame_count, preRenderLimitBits)) {
+    bool failed = false;
+    if (PreRenderAll(probe.get(), info.frame_count, canvasBytes, fillArgb, picture, failed)) return !failed;
   }
 
   // Streamed: the decoder reads its own copy of the file for as long as the
@@ -142,11 +175,12 @@ bool DecodeAnimation(const std::uint8_t* data, std::size_t size, std::uint32_t f
   probe.reset();
   // The bytes may be a file's view: a read fault fails this decode only.
   if (!RunGuarded([&] { picture.streamCopy.assign(data, data + size); })) return false;
-  picture.decoder = openDecoder(picture.streamCopy.data());
+  picture.decoder = opener.Open(picture.streamCopy.data(), picture.streamCopy.size());
   if (!picture.decoder) return false;
   int timestamp = 0;
-  if (!AppendNextFrame(picture.decoder.get(), canvasBytes, fillArgb, picture, timestamp)) return false;
-  picture.delaysMs.push_back(DelayOrDefault(timestamp));
+  if (AppendNextFrame(picture.decoder.get(), canvasBytes, fillArgb, picture, timestamp) != FrameResult::Ok)
+    return false;
+  picture.delaysMs.push_back(FrameDelayMs(timestamp));
   picture.lastTimestamp = timestamp;
   return true;
 }
@@ -169,8 +203,30 @@ bool DecodeWebp(const std::uint8_t* data, std::size_t size, int canvasWidth, int
   picture.animated = (flags & ANIMATION_FLAG) != 0;
   const bool ok = picture.animated ? DecodeAnimation(data, size, fillArgb, picture, preRenderLimitBits)
                                    : DecodeStill(data, size, fillArgb, picture);
-  if (!ok) picture.Reset();
-  return ok;
+  if (!ok) {
+    picture.Reset();
+    return false;
+  }
+  // One frame that decoded is a still picture, whatever the container says.
+  if (picture.animated && picture.frameCount < 2) {
+    picture.animated = picture.preRendered = false;
+    picture.decoder.reset();
+    picture.streamCopy.clear();
+    picture.delaysMs.clear();
+    picture.frameCount = picture.loopCount = 0;
+  }
+  return true;
+}
+
+StreamedFrame NextWebpFrame(WebpPicture& picture, std::uint32_t fillArgb, bool fromStart) {
+  if (!picture.decoder || picture.pixels.empty()) return {};
+  if (fromStart && !RunGuarded([&] { WebPAnimDecoderReset(picture.decoder.get()); })) return {};
+  const std::size_t canvasBytes = static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 4;
+  int timestamp = 0;
+  if (DecodeNextInto(picture.decoder.get(), picture.pixels[0], canvasBytes, fillArgb, timestamp) != FrameResult::Ok)
+    return {};
+  picture.lastTimestamp = timestamp;
+  return {true, timestamp};
 }
 
 }  // namespace tv

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "imaging/animation_clock.h"
 #include "util/win_handles.h"
 
 struct WebPAnimDecoder;
@@ -46,12 +47,16 @@ struct WebpPicture {
   void Reset() noexcept;
 };
 
-// Animations whose frames together need at least this many bits stream
-// their frames instead of pre-rendering them.
-constexpr std::uint64_t kPreRenderLimitBits = 100000000;
-
 // `canvasWidth` x `canvasHeight` come from QueryWebpCanvas. `picture` must be
-// empty. False when nothing could be decoded into a bitmap.
+// empty. False when nothing could be decoded into a bitmap. Animations are
+// pre-rendered when ShouldPreRender allows it and every frame bitmap can be
+// had; otherwise one canvas bitmap is kept and frames are streamed into it.
+// A frame that fails to decode ends the animation before it: the frames
+// decoded so far are the animation (one frame plays as a still picture).
+// Streamed animations: decodes the next frame (frame 0 when fromStart) into
+// the canvas bitmap, flattened onto the fill colour.
+StreamedFrame NextWebpFrame(WebpPicture& picture, std::uint32_t fillArgb, bool fromStart);
+
 bool DecodeWebp(const std::uint8_t* data, std::size_t size, int canvasWidth, int canvasHeight, std::uint32_t fillArgb,
                 WebpPicture& picture, std::uint64_t preRenderLimitBits = kPreRenderLimitBits);
 

@@ -1,5 +1,7 @@
 #include "tools/sample_files.h"
 
+#include <cstdio>
+
 #include <algorithm>
 
 namespace tvtest {
@@ -236,6 +238,65 @@ std::string InsertJpegSegment(const std::string& jpeg, const std::string& segmen
     return jpeg.substr(0, 2) + segment + jpeg.substr(end);
   }
   return jpeg.substr(0, at) + segment + jpeg.substr(at);
+}
+
+std::string MakeTar(const std::vector<TarItem>& items) {
+  std::string out;
+  for (const TarItem& item : items) {
+    std::string header(512, '\0');
+    std::string name = item.name, prefix;
+    if (name.size() > 100) {
+      const std::size_t slash = name.rfind('/', name.size() - 2);
+      prefix = name.substr(0, slash);
+      name = name.substr(slash + 1);
+    }
+    header.replace(0, name.size(), name);
+    const auto octal = [&](std::size_t at, std::size_t width, std::uint64_t value) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%0*llo", static_cast<int>(width - 1), static_cast<unsigned long long>(value));
+      header.replace(at, width - 1, text);
+    };
+    octal(100, 8, 0644);
+    octal(108, 8, 0);
+    octal(116, 8, 0);
+    octal(124, 12, item.data.size());
+    octal(136, 12, item.time);
+    header[156] = item.type;
+    header.replace(257, 6, std::string("ustar\0", 6));
+    header.replace(263, 2, "00");
+    header.replace(345, prefix.size(), prefix);
+    header.replace(148, 8, "        ");
+    unsigned sum = 0;
+    for (unsigned char c : header) sum += c;
+    char checksum[8];
+    std::snprintf(checksum, sizeof checksum, "%06o", sum);
+    header.replace(148, 7, std::string(checksum, 6) + '\0');
+    out += header;
+    out += item.data;
+    out.append((512 - item.data.size() % 512) % 512, '\0');
+  }
+  out.append(1024, '\0');
+  return out;
+}
+
+std::string MakeNetpbm(char kind, int width, int height, std::uint32_t (*rgb)(int x, int y, void* context),
+                       void* context) {
+  const bool colour = kind == '3' || kind == '6';
+  const bool binary = kind == '5' || kind == '6';
+  std::string out = "P" + std::string(1, kind) + "\n# made by the tests\n" + std::to_string(width) + " " +
+                    std::to_string(height) + "\n255\n";
+  out.reserve(out.size() + static_cast<std::size_t>(width) * height * (binary ? 3 : 12));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t c = rgb(x, y, context);
+      const unsigned samples[3] = {(c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF};
+      for (int i = colour ? 0 : 1; i < (colour ? 3 : 2); ++i) {
+        if (binary) out += static_cast<char>(samples[i]);
+        else out += std::to_string(samples[i]) + (x + 1 == width && i == 2 ? "\n" : " ");
+      }
+    }
+  }
+  return out;
 }
 
 }  // namespace tvtest

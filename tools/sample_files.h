@@ -49,6 +49,20 @@ std::string MakeExifSegment(const ExifFields& fields);
 // the JPEG starts with a JFIF APP0 segment, after that one instead.
 std::string InsertJpegSegment(const std::string& jpeg, const std::string& segment, bool afterJfif);
 
+struct TarItem {
+  std::string name;  // '/' separated; names over 100 bytes go into the ustar prefix
+  std::string data;
+  std::uint32_t time = 946684800;  // 2000-01-01 00:00:00 UTC
+  char type = '0';
+};
+// An uncompressed POSIX (ustar) tar archive.
+std::string MakeTar(const std::vector<TarItem>& items);
+
+// A netpbm picture: kind '6' (binary colour), '3' (text colour), '5' (binary
+// grey) or '2' (text grey); `rgb` gives 0xRRGGBB, grey takes its green.
+std::string MakeNetpbm(char kind, int width, int height, std::uint32_t (*rgb)(int x, int y, void* context),
+                       void* context = nullptr);
+
 void PutU16(std::string& out, std::uint16_t v, bool bigEndian = false);
 void PutU32(std::string& out, std::uint32_t v, bool bigEndian = false);
 

@@ -78,6 +78,11 @@ struct GlobalMemoryTraits {
   static Handle Invalid() noexcept { return nullptr; }
   static void Close(Handle h) noexcept { ::GlobalFree(h); }
 };
+struct LocalMemoryTraits {  // blocks plug-ins hand over (LocalAlloc)
+  using Handle = HLOCAL;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
 struct IconTraits {
   using Handle = HICON;
   static Handle Invalid() noexcept { return nullptr; }
@@ -107,6 +112,7 @@ using UniqueFont = UniqueResource<GdiObjectTraits<HFONT>>;
 using UniqueRegion = UniqueResource<GdiObjectTraits<HRGN>>;
 using UniqueMemoryDC = UniqueResource<MemoryDCTraits>;
 using UniqueGlobal = UniqueResource<GlobalMemoryTraits>;
+using UniqueLocal = UniqueResource<LocalMemoryTraits>;
 using UniqueIcon = UniqueResource<IconTraits>;
 using UniqueMenu = UniqueResource<MenuTraits>;
 using UniqueDrop = UniqueResource<DropTraits>;

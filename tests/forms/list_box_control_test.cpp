@@ -36,7 +36,7 @@ class ListBoxControlTest : public ::testing::Test {
   ListBoxControl list_;
 };
 
-TEST_F(ListBoxControlTest, RefillReplacesItemsSelectionAndCaret) {
+TEST_F(ListBoxControlTest, RefillReplacesItemsSelectionAndCaretDownToNone) {
   list_.Refill({L"a\\1.jpg", L"a\\2.jpg", L"a\\3.jpg"}, {0}, 0);
   list_.Refill({L"b\\1.png", L"b\\2.png", L"b\\3.png", L"b\\4.png"}, {1, 3}, 2);
   EXPECT_EQ(list_.Count(), 4);
@@ -45,6 +45,10 @@ TEST_F(ListBoxControlTest, RefillReplacesItemsSelectionAndCaret) {
   wchar_t text[32] = {};
   ::SendMessageW(list_.Handle(), LB_GETTEXT, 3, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, L"b\\4.png");
+  list_.Refill({}, {}, -1);
+  EXPECT_EQ(list_.Count(), 0);
+  EXPECT_EQ(list_.CurrentIndex(), -1);
+  EXPECT_TRUE(list_.SelectedItems().empty());
 }
 
 TEST_F(ListBoxControlTest, RenamedItemKeepsItsPlaceAndSelection) {
@@ -69,12 +73,6 @@ TEST_F(ListBoxControlTest, OwnerSeesKeysFirstAndCanSwallowThem) {
   ::SendMessageW(list_.Handle(), WM_KEYDOWN, VK_END, 0);
   EXPECT_EQ(list_.CurrentIndex(), 3) << "a passed key moves the caret";
   EXPECT_EQ(recorder_.keys, (std::vector<UINT>{VK_END, VK_END}));
-}
-
-TEST_F(ListBoxControlTest, EmptyListHasNoCurrentItem) {
-  list_.Refill({}, {}, -1);
-  EXPECT_EQ(list_.CurrentIndex(), -1);
-  EXPECT_TRUE(list_.SelectedItems().empty());
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-list(APPEND PURE_TESTS tests/menus/ui_language_test.cpp)
 if(WIN_BUILD)
   # The test program carries the menus and string tables itself, so the texts
   # are checked as the resource compiler really produced them.

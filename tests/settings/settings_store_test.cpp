@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <string_view>
 
 #include "settings/settings_store.h"
 #include "settings/settings_text.h"
 #include "tests/settings/test_support.h"
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"
+#include "util/text.h"
 #include "util/text_file.h"
 
 using namespace tv;
@@ -40,10 +40,6 @@ StartInputs With(bool leftCtrl, bool leftShift, bool rightShift, bool files = fa
   return in;
 }
 
-}  // namespace
-
-namespace {
-
 // A fresh instance's file, byte for byte: every default and the key order.
 constexpr wchar_t kFreshIni[] =
     L"IniFileVersion=2\nCenterX=100\nCenterY=100\nFormLeft=0\nFormTop=0\nAlwaysTop=false\nHideTaskButton=true\n"
@@ -59,17 +55,6 @@ constexpr wchar_t kFreshIni[] =
     L"StockColor7=0\nStockColor8=0\nStockColor9=0\nStockColor10=0\nStockColor11=0\nStockColor12=0\n"
     L"StockColor13=0\nStockColor14=0\nStockColor15=0\n";
 
-// UTF-16 little-endian with a byte-order mark and CR LF line ends.
-std::string Utf16FileBytes(std::wstring_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const wchar_t c : text) {
-    if (c == L'\n') bytes += std::string("\r\0", 2);
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>((c >> 8) & 0xFF);
-  }
-  return bytes;
-}
-
 }  // namespace
 
 TEST(SettingsStore, FreshInstanceWritesEveryDefaultInKeyOrder) {
@@ -83,7 +68,7 @@ TEST(SettingsStore, FreshInstanceWritesEveryDefaultInKeyOrder) {
     EXPECT_TRUE(f.host.messages.empty());
     EXPECT_EQ(f.settings, Settings{});
     EXPECT_EQ(f.Path(), f.appData.Join(L"taverlune") + tvtest::Separator() + L"work.ini");
-    EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), Utf16FileBytes(kFreshIni));
+    EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), EncodeTextFileBytes(kFreshIni));  // the encoding has its own test
   }
 }
 
@@ -138,29 +123,27 @@ TEST(SettingsStore, CtrlShiftStartsWithoutReadingTheFile) {
   EXPECT_EQ(crossed.settings.CenterX, 5);
 }
 
+// A file of another version, without one, or empty is read as nothing, without
+// a word; the first save keeps it as the backup, replacing an older backup.
 TEST(SettingsStore, UnusableFileIsBackedUpBeforeItIsOverwritten) {
-  IniFixture f;
-  f.WriteIni(L"IniFileVersion=1\nCenterX=5\nHistory0=C:\\precious\n");
-  const std::string old = tvtest::ReadAllBytes(f.Path());
-  ASSERT_TRUE(WriteFileReplacing(f.Path() + L".bak", "older backup"));
-  EXPECT_FALSE(f.Load().ok);
-  EXPECT_EQ(f.settings, Settings{});
-  EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), old);  // reading changes nothing
-  for (const int centerX : {321, 322}) {  // only the first overwrite makes a backup
-    f.settings.CenterX = centerX;
-    ASSERT_TRUE(f.Save());
-    ASSERT_TRUE(f.HoldsCurrent());
-    EXPECT_EQ(tvtest::ReadAllBytes(f.Path() + L".bak"), old);
+  for (const wchar_t* text : {L"IniFileVersion=1\nCenterX=5\nHistory0=C:\\precious\n", L"IniFileVersion=3\nCenterX=5\n",
+                              L"CenterX=5\n", L""}) {
+    SCOPED_TRACE(WideToUtf8(text));
+    IniFixture f;
+    f.WriteIni(text);
+    const std::string old = tvtest::ReadAllBytes(f.Path());
+    ASSERT_TRUE(WriteFileReplacing(f.Path() + L".bak", "older backup"));
+    EXPECT_FALSE(f.Load().ok);
+    EXPECT_EQ(f.settings, Settings{});
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_EQ(tvtest::ReadAllBytes(f.Path()), old);  // reading changes nothing
+    for (const int centerX : {321, 322}) {  // only the first overwrite makes a backup
+      f.settings.CenterX = centerX;
+      ASSERT_TRUE(f.Save());
+      ASSERT_TRUE(f.HoldsCurrent());
+      EXPECT_EQ(tvtest::ReadAllBytes(f.Path() + L".bak"), old);
+    }
   }
-}
-
-TEST(SettingsStore, EmptyFileReadsAsUnusableAndIsReplaced) {
-  IniFixture f;
-  f.WriteIni(L"");
-  EXPECT_FALSE(f.Load().ok);
-  EXPECT_TRUE(f.host.messages.empty());
-  EXPECT_TRUE(f.Save());
-  EXPECT_TRUE(f.HoldsCurrent());
 }
 
 TEST(SettingsStore, FileThatCannotBeReadIsKeptAndNeverOverwritten) {

@@ -88,14 +88,8 @@ TEST(SettingsText, ShowKeysOnlyTravelWithLoadLastFile) {
 
 TEST(SettingsText, OutOfRangeValuesAreClamped) {
   ExpectRewritten({{L"AlphaBlendValue=0", L"AlphaBlendValue=1"}, {L"FontSize=1000", L"FontSize=500"},
-                   {L"FontSize=3", L"FontSize=7"}, {L"PositionMode=9", L"PositionMode=5"},
-                   {L"RotateValue=-2", L"RotateValue=0"}, {L"TrayIconColor=6", L"TrayIconColor=5"},
-                   {L"UseCursorSize=3", L"UseCursorSize=2"}, {L"SSInterval=-5000", L"SSInterval=1000"},
-                   {L"SSInterval=99999999999", L"SSInterval=86400000"},
-                   {L"WheelSensitivity=70000000", L"WheelSensitivity=60000000"},
-                   {L"JpegCompressRatio1=101", L"JpegCompressRatio1=100"},
-                   {L"JpegCompressRatio2=-4", L"JpegCompressRatio2=1"}, {L"MaxHistoryNum=99", L"MaxHistoryNum=50"},
-                   {L"MaxMovedFolderNum=-3", L"MaxMovedFolderNum=0"}, {L"SizeRatio=-2.5", L"SizeRatio=0.000001"},
+                   {L"SSInterval=-5000", L"SSInterval=1000"}, {L"SSInterval=99999999999", L"SSInterval=86400000"},
+                   {L"MaxHistoryNum=99", L"MaxHistoryNum=50"}, {L"SizeRatio=-2.5", L"SizeRatio=0.000001"},
                    {L"LoadLastFile=true\nShowArchive=-5", L"ShowArchive=-1"},
                    {L"CenterX=-7x7", L"CenterX=-77"}});  // unclamped keys keep odd values
   EXPECT_GT(ReadBack(L"SizeRatio=x").SizeRatio, 0.0);
@@ -156,10 +150,4 @@ TEST(SettingsText, ValuesWithLineBreaksAreNeverWritten) {
   EXPECT_TRUE(read.HideTaskButton);
   EXPECT_EQ(read.ShortCutFileName, L"");
   EXPECT_EQ(read.FileMaskString, L"*.*");
-}
-
-TEST(SettingsText, OnlyVersionTwoIsRead) {
-  for (const wchar_t* text : {L"IniFileVersion=1", L"IniFileVersion=3", L"CenterX=2"})
-    EXPECT_FALSE(IsCurrentSettingsVersion(MapOf(text)));
-  EXPECT_TRUE(IsCurrentSettingsVersion(MapOf(L"CenterX=2\nIniFileVersion=2")));
 }

@@ -1,0 +1,99 @@
+// The plug-in path's cost on top of the plug-in's own decode: a 12-megapixel
+// PPM loaded through LoadFile against the same plug-in's GetPicture alone,
+// and the same picture as a BMP through the internal loader.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "bench/bench.h"
+#include "imaging/gdiplus_owners.h"
+#include "imaging/loaded_image.h"
+#include "tests/imaging/picture_files.h"
+#include "tests/support/temp_folder.h"
+#include "tools/sample_files.h"
+#include "util/file_system.h"
+
+namespace {
+
+constexpr int kWidth = 4000, kHeight = 3000;
+
+std::uint32_t Pattern(int x, int y, void*) {
+  return static_cast<std::uint32_t>(x * 255 / kWidth) << 16 | static_cast<std::uint32_t>(y * 255 / kHeight) << 8 |
+         static_cast<std::uint32_t>((x ^ y) & 0xFF);
+}
+
+std::wstring PluginFolder() {
+  wchar_t module[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
+  const std::wstring path = module;
+  return path.substr(0, path.rfind(L'\\') + 1) + L"plugins";
+}
+
+// The plug-in alone: GetPicture on the bytes in memory, handles freed after.
+double OwnDecodeSeconds(const std::string& bytes) {
+  tv::UniqueModule module(::LoadLibraryW((PluginFolder() + L"\\ppm.spi").c_str()));
+  decltype(tv::PluginRecord::GetPicture) getPicture = nullptr;
+  const FARPROC address = module ? ::GetProcAddress(module.get(), "GetPicture") : nullptr;
+  if (!address) return -1;
+  std::memcpy(&getPicture, &address, sizeof getPicture);
+  HLOCAL header = nullptr, bits = nullptr;
+  tvbench::Stopwatch watch;
+  const int result = getPicture(bytes.data(), static_cast<LONG_PTR>(bytes.size()), tv::kSusieInputMemory, &header,
+                                &bits, nullptr, 0);
+  const double seconds = watch.Seconds();
+  tv::UniqueLocal headerOwner(header), bitsOwner(bits);
+  return result == 0 ? seconds : -1;
+}
+
+// The host's share without the file: recognition, GetPicture under the
+// guard, the checks and the conversion into the source bitmap.
+double HostDecodeSeconds(const std::string& bytes) {
+  tv::PluginHost host;
+  host.LoadPlugins({PluginFolder()});
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  tv::PluginPicture picture;
+  tvbench::Stopwatch watch;
+  const bool decoded = host.FindPlugin(L"big.ppm", data, bytes.size(), false) && host.GetPicture(data, bytes.size(), picture);
+  return decoded ? watch.Seconds() : -1;
+}
+
+double LoadSeconds(tv::LoadedImage& loader, const std::wstring& path) {
+  tv::ImageEntry entry;
+  entry.path = path;
+  tvbench::Stopwatch watch;
+  const bool loaded = loader.LoadFile(entry);
+  return loaded ? watch.Seconds() : -1;
+}
+
+}  // namespace
+
+TV_BENCH(PluginOverhead) {
+  tv::GdiplusSession gdiplus;
+  tvtest::TempFolder folder;
+  const std::string ppm = tvtest::MakeNetpbm('6', kWidth, kHeight, Pattern);
+  const std::wstring ppmPath = folder.WriteBytes(L"big.ppm", ppm);
+  const std::string bmp = tvtest::EncodeWithGdiplus(
+      kWidth, kHeight, [](int x, int y) { return 0xFF000000u | Pattern(x, y, nullptr); }, L"image/bmp");
+  const std::wstring bmpPath = folder.WriteBytes(L"big.bmp", bmp);
+
+  tv::LoadedImage loader;
+  loader.LoadPlugins({PluginFolder()});
+  double own = 1e9, host = 1e9, plugin = 1e9, internal = 1e9;
+  for (int round = 0; round < 3; ++round) {
+    own = std::min(own, OwnDecodeSeconds(ppm));
+    host = std::min(host, HostDecodeSeconds(ppm));
+    plugin = std::min(plugin, LoadSeconds(loader, ppmPath));
+    internal = std::min(internal, LoadSeconds(loader, bmpPath));
+  }
+  if (own <= 0 || host <= 0 || plugin <= 0 || internal <= 0) {
+    tvbench::Report("plugin_overhead_ratio", -1, "failed");
+    return;
+  }
+  tvbench::Report("plugin_decode_12mp", plugin * 1000, "ms");
+  tvbench::Report("plugin_own_decode_12mp", own * 1000, "ms");
+  tvbench::Report("plugin_host_decode_12mp", host * 1000, "ms");
+  tvbench::Report("internal_bmp_decode_12mp", internal * 1000, "ms");
+  tvbench::Report("plugin_overhead_ratio", plugin / own, "ratio");
+}
