@@ -47,7 +47,12 @@ bool ShowingList(const CommandFacts& f) { return f.settings.ShowingList; }
 bool NoArchiveOpen(const CommandFacts& f) { return !f.archiveOpen; }
 bool DefaultInstance(const CommandFacts& f) { return !f.instanceNamed; }
 int MoveTargets(const CommandFacts& f) { return f.moveTargetCount; }
-int HistoryItems(const CommandFacts& f) { return std::clamp(f.settings.MaxHistoryNum, 0, kMostHistoryItems - 1) + 1; }
+bool NoHistory(const CommandFacts& f) { return f.settings.History.empty(); }
+// One item per entry and the clear item after them; none while empty.
+int HistoryItems(const CommandFacts& f) {
+  const int entries = static_cast<int>(std::min<size_t>(f.settings.History.size(), kMostHistoryItems - 1));
+  return entries == 0 ? 0 : entries + 1;
+}
 
 }  // namespace
 
@@ -66,7 +71,7 @@ std::span<const CommandRow> CommandRows() {
   constexpr CommandHandler later = &M::RunPlain<&M::CommandNotYetAvailable>;
   constexpr CommandHandler noCommand = nullptr;
   static constexpr CommandRow kRows[] = {
-      One(IDM_HIDE, later),
+      One(IDM_HIDE, &M::RunPlain<&M::ToggleHide>),
       One(IDM_SHOW_PIXEL_BY_PIXEL, &M::RunView<&ViewGeometry::ShowPixelByPixel>),
       One(IDM_SHOW_IN_SCREEN, &M::RunView<&ViewGeometry::ShowInScreen>),
       One(IDM_MOVE_TO_CENTER, &M::RunView<&ViewGeometry::MoveToCenter>),
@@ -74,7 +79,7 @@ std::span<const CommandRow> CommandRows() {
       Group(IDM_POSITION_RIGHT_BOTTOM, IDM_POSITION_RIGHT_BOTTOM, &M::SetShowPosition, Radio(&S::PositionMode), 5),
       Group(IDM_ROTATE_NONE, IDM_ROTATE_LEFT, &M::SelectRotation, Radio(&S::RotateValue)),
       Group(IDM_TURN_RIGHT, IDM_TURN_LEFT, &M::TurnCommand),
-      One(IDM_FIX_ROTATION, later, Check(&S::FixRotate)),
+      One(IDM_FIX_ROTATION, &M::ToggleFixRotate, Check(&S::FixRotate)),
       One(IDM_ALWAYS_ON_TOP, &M::ToggleAlwaysTop, Check(&S::AlwaysTop)),
       One(IDM_FIX_SIZE_RATIO, &M::RunView<&ViewGeometry::ToggleFixSizeRatio>, Check(&S::FixSizeRatio)),
       One(IDM_FIX_DIAGONAL_LENGTH, &M::ToggleFixDiagonalLength, Check(&S::FixDiagonalLength)),
@@ -90,14 +95,14 @@ std::span<const CommandRow> CommandRows() {
       One(IDM_OPEN_FILES, &M::RunPlain<&M::OpenFilesCommand>),
       One(IDM_OPEN_FOLDER, &M::RunPlain<&M::OpenFolderCommand>),
       One(IDM_LOAD_EXISTS_FOLDER_FILES, &M::RunPlain<&M::LoadExistsFolderFilesCommand>),
-      One(IDM_HISTORY, noCommand),
+      One(IDM_HISTORY, noCommand, {}, NoHistory),
       One(IDM_CLOSE_ARCHIVE, &M::RunPlain<&M::CloseArchiveCommand>, {}, NoArchiveOpen),
       Group(IDM_LINEUP_UPWARD, IDM_LINEUP_SAME_POSITION, later),
       One(IDM_SHOW_FILE_LIST, &M::RunPlain<&M::ShowFileListCommand>),
       One(IDM_SAVE_FILELIST, later),
       Group(IDM_SORT_BY_NAME, IDM_SORT_REVERSE, &M::SortFileList),
       One(IDM_COPY_IMAGE_TO_CLIPBOARD, later, {}, ShowingList),
-      One(IDM_COPY_RGB_VALUE, later),
+      One(IDM_COPY_RGB_VALUE, &M::RunPlain<&M::CopyRgbText>),
       One(IDM_SHOW_FILE_INFORMATION, &M::RunPlain<&M::ShowFileInformationCommand>),
       One(IDM_FILE_COPY, later),
       One(IDM_FILE_CUT, later),
@@ -119,12 +124,12 @@ std::span<const CommandRow> CommandRows() {
       One(IDM_KEEP_PREVIOUS_POSITION, &M::ToggleSetting, Check(&S::KeepPreviousPosition)),
       Group(IDM_INTERVAL_1S, IDM_INTERVAL_24H, &M::SetSlideShowInterval, Radio(&S::SSInterval, kIntervalSeconds, 1000)),
       Group(IDM_WHEEL_DEFAULT, IDM_WHEEL_LOW, &M::ChooseSetting, Radio(&S::WheelSensitivity, kWheelSensitivities)),
-      One(IDM_BACKGROUND_COLOR, later),
-      One(IDM_HIDE_TASK_BUTTON, later, Check(&S::HideTaskButton)),
+      One(IDM_BACKGROUND_COLOR, &M::RunPlain<&M::ChooseBackgroundColor>),
+      One(IDM_HIDE_TASK_BUTTON, &M::ToggleHideTaskButton, Check(&S::HideTaskButton)),
       Group(IDM_BORDER_WIDTH_0, IDM_BORDER_WIDTH_30, &M::SetBorderWidth, Radio(&S::FrameWidth, kBorderWidths)),
-      One(IDM_BORDER_COLOR, later),
-      Group(IDM_FONT_SIZE_7, IDM_FONT_SIZE_21, later, Radio(&S::FontSize, kFontSizes)),
-      Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, later, Radio(&S::TrayIconColor)),
+      One(IDM_BORDER_COLOR, &M::RunPlain<&M::ChooseBorderColor>),
+      Group(IDM_FONT_SIZE_7, IDM_FONT_SIZE_21, &M::SetFontSize, Radio(&S::FontSize, kFontSizes)),
+      Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, &M::ChooseSetting, Radio(&S::TrayIconColor)),
       Group(IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE, later, Radio(&S::UseCursorSize)),
       One(IDM_SET_PLUGIN_FOLDER, &M::RunPlain<&M::SetPluginFolderCommand>),
       One(IDM_OPEN_PLUGIN_DIALOG, &M::RunPlain<&M::OpenPluginDialogCommand>),
@@ -136,7 +141,7 @@ std::span<const CommandRow> CommandRows() {
       One(IDM_MOVE_PARENT, noCommand),
       // Move-to items stop where the history begins.
       Generated(IDM_MOVE_TARGET_FIRST, IDM_HISTORY_FIRST - IDM_MOVE_TARGET_FIRST, later, MoveTargets),
-      Generated(IDM_HISTORY_FIRST, kMostHistoryItems, later, HistoryItems),
+      Generated(IDM_HISTORY_FIRST, kMostHistoryItems, &M::HistoryCommand, HistoryItems),
   };
   return kRows;
 }

@@ -95,7 +95,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (!RegisterWindowClass()) return false;
   view_.SetMonitors(EnumerateMonitors());
 
-  SetUiLanguage(UserUiLanguage());
+  SetUiLanguage(options_.uiLanguage.value_or(UserUiLanguage()));
   menu_ = LoadPopupMenuResource(instance_, CurrentUiLanguage());
   popup_ = menu_ ? ::GetSubMenu(menu_.get(), kPopupSubMenuIndex) : nullptr;
 
@@ -172,7 +172,9 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (showingListAtStart) SetListMode(1, 1);
 
   const PixelBox startPlace = view_.PictureRect();
+  BuildHistoryMenu();
   if (!commandLine.paths.empty()) {
+    AddPathsToHistory(commandLine.paths);
     OpenPaths(commandLine.paths, 0, CtrlHeld() ? 1 : 0);
   } else if (!list_.FileList().empty()) {
     if (settings_.ShowIndex >= 0) {
@@ -232,6 +234,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
 void MainForm::ApplyLoadedSettings() {
   ApplyAlpha();
+  SetFontSize(CommandRow{}, 0);
   // Still before `initialized`: the handler takes the window to the whole
   // monitor without flipping the setting.
   if (settings_.FullScreen) view_.ToggleFullScreen();

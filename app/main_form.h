@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "forms/list_box_control.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
+#include "menus/ui_language.h"
 #include "settings/list_file.h"
 #include "settings/settings_host.h"
 #include "settings/settings_record.h"
@@ -45,6 +47,7 @@ struct MainFormOptions {
   std::wstring appDataFolder;     // empty: the user's local application data
   bool readStartKeys = true;      // false: Ctrl/Shift held at start are ignored
   bool showMessageBoxes = true;   // false: messages are only recorded
+  std::optional<UiLanguage> uiLanguage;  // unset: the user's UI language
 };
 
 // Results of LoadCurrentEntry.
@@ -75,6 +78,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool SlideTimerActive() const { return slideTimer_.Active(); }
   HMENU PopupMenu() const { return popup_; }
   int BusyDepth() const { return busyDepth_; }
+  int MenuOpen() const { return menuOpen_; }
+
+  // The window's context menu at a screen point; returns once it closed.
+  void TrackPopupAt(POINT point);
   bool AnimationThreadRunning() const { return animationThread_.Running(); }
   int AnimationThreadsStarted() const { return animationThread_.StartedCount(); }
   // The current frame and loop of the animation on display, read under the
@@ -167,6 +174,32 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetTransparency(const CommandRow& row, int index);
   void SetBorderWidth(const CommandRow& row, int index);
   void SetSlideShowInterval(const CommandRow& row, int index);
+  void ToggleFixRotate(const CommandRow& row, int index);
+  void ToggleHideTaskButton(const CommandRow& row, int index);
+  // Also makes the file-list font; the start-up call passes a row without a rule.
+  void SetFontSize(const CommandRow& row, int index);
+  // The colour dialog with the kept custom colours; false when cancelled.
+  bool ChooseColour(Argb& colour);
+  void ChooseBackgroundColor();
+  void ChooseBorderColor();
+
+  // the popup menu (main_form_popup_menu.cpp)
+  std::wstring PixelRgbTextAt(POINT screenPoint) const;
+  // While the file list is shown the file commands act on its cursor entry.
+  void TakeListCursor();
+  void ToggleHide();
+  void CopyRgbText();
+
+  // the open history and its sub-menu (main_form_history.cpp)
+  bool AddPathsToHistory(const std::vector<std::wstring>& paths);
+  void BuildHistoryMenu();
+  void ReplaceHistorySubMenu(HMENU fresh);
+  void HistoryCommand(const CommandRow& row, int index);
+  void ClearHistory();
+  bool RenameInHistory(const std::wstring& oldPath, const std::wstring& newPath);
+  void AddMovedFolder(const std::wstring& folder);
+  // A Yes/No question; false only when the user answered No.
+  bool Confirm(unsigned textId);
 
   // plug-ins (main_form_plugins.cpp)
   void StartPlugins();
@@ -301,6 +334,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HWND window_ = nullptr;
   UniqueBrush background_;
   UniqueMenu menu_;
+  UniqueFont listFont_;
   HMENU popup_ = nullptr;
 
   Settings settings_;
@@ -335,6 +369,11 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   int busyDepth_ = 0;
   int redrawHold_ = 0;
   bool initialized_ = false;
+  int menuOpen_ = 0;  // 1 while the popup menu is tracked, 2 the move menu
+  std::wstring rgbText_;
+  // The history menu is first built while the window is made; only later
+  // builds save the ini file.
+  bool historyMenuBuilt_ = false;
   bool archiveOpen_ = false;
   bool visible_ = true;
   bool slideShowStep_ = false;

@@ -35,13 +35,7 @@ bool MainForm::HandleImageKey(unsigned virtualKey) {
 }
 
 bool MainForm::HandleListKey(unsigned virtualKey) {
-  const int selection = listBox_.CurrentIndex();
-  if (selection >= 0 && selection < static_cast<int>(list_.ActiveList().size()) && !list_.InsideArchive()) {
-    list_.SetShowIndex(selection);
-    pathOnDisplay_ = list_.ActiveList()[static_cast<size_t>(selection)].path;
-  } else if (selection >= 0 && selection < static_cast<int>(list_.ActiveList().size())) {
-    list_.SetShowIndex(selection);
-  }
+  TakeListCursor();
   if (settings_.Locked) return true;
   const KeyAction* action = FindKeyAction(KeyView::FileList, virtualKey, ModifiersNow());
   if (!action) return true;  // every other key is swallowed
@@ -104,6 +98,14 @@ bool MainForm::RunCommand(int id) {
   return true;
 }
 
+void MainForm::TakeListCursor() {
+  // An empty list box has no cursor (-1): the entry current stays current.
+  const int selection = listBox_.CurrentIndex();
+  if (selection < 0 || selection >= static_cast<int>(list_.ActiveList().size())) return;
+  list_.SetShowIndex(selection);
+  if (!list_.InsideArchive()) pathOnDisplay_ = list_.ActiveList()[static_cast<size_t>(selection)].path;
+}
+
 CommandFacts MainForm::CommandFactsNow() const {
   return {settings_, identity_.named, archiveOpen_, static_cast<int>(moveTargets_.size())};
 }
@@ -157,7 +159,9 @@ void MainForm::OpenFilesCommand() {
   const bool chosen = OpenFilesDialog(window_, LocalizedString(IDS_FILTER_ALL_FILES),
                                       LocalizedString(IDS_OPEN_IMAGE_TITLE), folder, true, files);
   EndModal();
-  if (chosen && !files.empty()) OpenPaths(std::move(files), 0, CtrlHeld() ? 1 : 0);
+  if (!chosen || files.empty()) return;
+  AddPathsToHistory(files);
+  OpenPaths(std::move(files), 0, CtrlHeld() ? 1 : 0);
 }
 
 void MainForm::OpenFolderCommand() {
@@ -166,7 +170,9 @@ void MainForm::OpenFolderCommand() {
   BeginModal();
   const bool chosen = PickFolderDialog(window_, start, LocalizedString(IDS_SELECT_FOLDER), folder);
   EndModal();
-  if (chosen && !folder.empty()) OpenPaths({folder}, 0, CtrlHeld() ? 1 : 0);
+  if (!chosen || folder.empty()) return;
+  AddPathsToHistory({folder});
+  OpenPaths({folder}, 0, CtrlHeld() ? 1 : 0);
 }
 
 void MainForm::LoadExistsFolderFilesCommand() {

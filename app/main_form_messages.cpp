@@ -169,7 +169,9 @@ LRESULT MainForm::OnDropFiles(WPARAM wParam, LPARAM, bool&) {
   // The queued key state is stale while another program drags onto this
   // window: only the asynchronous state tells whether Ctrl is held now.
   const bool append = (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-  if (!paths.empty()) OpenPaths(std::move(paths), 0, append ? 1 : 0);
+  if (paths.empty()) return 0;
+  AddPathsToHistory(paths);
+  OpenPaths(std::move(paths), 0, append ? 1 : 0);
   return 0;
 }
 

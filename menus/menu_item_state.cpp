@@ -26,4 +26,12 @@ void SetItemGreyed(HMENU menu, UINT id, bool greyed) {
   UpdateItem(menu, id, MFS_GRAYED | MFS_DISABLED, greyed ? (MFS_GRAYED | MFS_DISABLED) : 0, false);
 }
 
+void SetItemText(HMENU menu, UINT id, const std::wstring& text) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+  ::SetMenuItemInfoW(menu, id, FALSE, &info);
+}
+
 }  // namespace tv

@@ -61,7 +61,7 @@ TEST(CommandTable, EveryMenuItemHasExactlyOneRowAndRowsNeverOverlap) {
 
 TEST(CommandTable, GeneratedItemsRunOnlyWhileTheyExist) {
   Settings settings;
-  settings.MaxHistoryNum = 2;
+  settings.History = {L"C:\\a.png", L"C:\\b.png"};  // two entries and the clear item
   const CommandFacts facts{settings, false, false, 3};
   const struct {
     int id;
@@ -83,6 +83,9 @@ TEST(CommandTable, GeneratedItemsRunOnlyWhileTheyExist) {
   // Placeholder items are known but carry no command.
   ASSERT_NE(FindCommandRow(IDM_HISTORY, facts), nullptr);
   EXPECT_EQ(FindCommandRow(IDM_HISTORY, facts)->handler, nullptr);
+  // Without entries there is no history item at all, not even the clear item.
+  const Settings empty;
+  EXPECT_EQ(FindCommandRow(IDM_HISTORY_FIRST, CommandFacts{empty}), nullptr);
 }
 
 // Item id -> marked, for the items of [first, last] that have a mark rule.
@@ -112,7 +115,7 @@ TEST(CommandTable, MarksFollowTheSettingsAndAValueOffTheTableMarksNothing) {
   std::set<int> greyed;
   for (const MenuItemState& s : MenuItemStates(facts))
     if (s.hasGreyRule && s.greyed) greyed.insert(s.id);
-  EXPECT_EQ(greyed, (std::set<int>{IDM_DELETE_INSTANCE, IDM_COPY_IMAGE_TO_CLIPBOARD, IDM_DUPLICATE_WINDOW,
+  EXPECT_EQ(greyed, (std::set<int>{IDM_HISTORY, IDM_DELETE_INSTANCE, IDM_COPY_IMAGE_TO_CLIPBOARD, IDM_DUPLICATE_WINDOW,
                                    IDM_SAVE_JPEG_FILE, IDM_SAVE_JPEG_FILE_SHOWING_SIZE, IDM_SAVE_PNG}));
 }
 

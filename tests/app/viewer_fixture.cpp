@@ -44,6 +44,7 @@ void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMess
   options.appDataFolder = appData_;
   options.readStartKeys = false;
   options.showMessageBoxes = showMessageBoxes;
+  options.uiLanguage = uiLanguage_;
   form_ = std::make_unique<tv::MainForm>(options);
   ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
   Pump();

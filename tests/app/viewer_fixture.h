@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,7 @@ class ViewerTest : public ::testing::Test {
   std::wstring pictures_;  // folder the pictures are written to
   std::wstring appData_;
   std::unique_ptr<tv::MainForm> form_;
+  std::optional<tv::UiLanguage> uiLanguage_;  // for the next Start; unset: the user's
 };
 
 }  // namespace tvtest
