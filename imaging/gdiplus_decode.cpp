@@ -36,19 +36,14 @@ int ExifOrientationFromImage(Gdiplus::GpImage* image) {
   return RotationFromExifOrientation(*static_cast<const std::uint8_t*>(item->value));
 }
 
-bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
-                    void** pixels, UniqueGpImage& renderTarget) {
-  void* bits = nullptr;
-  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
-  if (!dib) return false;
-  // GDI+ draws straight into the bitmap's own pixels: no second buffer and
-  // no copy. Clearing with the fill colour first flattens transparency.
+bool DrawOverFill(Gdiplus::GpImage* image, void* pixels, int width, int height, std::uint32_t fillArgb,
+                  UniqueGpImage* keepTarget) {
   Gdiplus::GpBitmap* target = nullptr;
   Gdiplus::GpGraphics* graphics = nullptr;
   Gdiplus::Status drawn = Gdiplus::GenericError;
   const bool survived = RunGuarded([&] {
-    if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, static_cast<BYTE*>(bits), &target) !=
-        Gdiplus::Ok)
+    if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, static_cast<BYTE*>(pixels),
+                                  &target) != Gdiplus::Ok)
       return;
     if (GdipGetImageGraphicsContext(target, &graphics) != Gdiplus::Ok) return;
     GdipSetCompositingQuality(graphics, Gdiplus::CompositingQualityHighSpeed);
@@ -60,10 +55,23 @@ bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_
   UniqueGpGraphics graphicsOwner(graphics);
   UniqueGpImage targetOwner(target);
   graphicsOwner.reset();
-  if (!survived || drawn != Gdiplus::Ok) return false;
+  const bool ok = survived && drawn == Gdiplus::Ok;
+  if (ok && keepTarget) *keepTarget = std::move(targetOwner);
+  return ok;
+}
+
+bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
+                    void** pixels, UniqueGpImage& renderTarget) {
+  void* bits = nullptr;
+  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
+  if (!dib) return false;
+  // GDI+ draws straight into the bitmap's own pixels: no second buffer and
+  // no copy. Clearing with the fill colour first flattens transparency.
+  UniqueGpImage target;
+  if (!DrawOverFill(image, bits, width, height, fillArgb, &target)) return false;
   bitmap = std::move(dib);
   *pixels = bits;
-  renderTarget = std::move(targetOwner);
+  renderTarget = std::move(target);
   return true;
 }
 

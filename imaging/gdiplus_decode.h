@@ -46,6 +46,12 @@ struct GdiplusPicture {
 bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, GdiplusPicture& picture,
                        const MappedFile* file = nullptr);
 
+// Draws the image's active frame over the fill colour into `pixels`
+// (width x height, 32-bit top-down). When `keepTarget` is given it receives
+// the GDI+ bitmap that draws into those pixels; otherwise it is freed.
+bool DrawOverFill(Gdiplus::GpImage* image, void* pixels, int width, int height, std::uint32_t fillArgb,
+                  UniqueGpImage* keepTarget = nullptr);
+
 // Draws the image's active frame into a new top-down bitmap over the fill
 // colour; false when the bitmap cannot be had or drawing fails. Also used to
 // render animation frames.

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "imaging/dib.h"
+#include "imaging/gdiplus_decode.h"
 #include "imaging/foreign_call_guard.h"
 #include "imaging/gif_animation_info.h"
 #include "imaging/loaded_image.h"
@@ -18,30 +19,6 @@ bool SelectGifFrame(Gdiplus::GpImage* image, std::uint32_t frame) {
   GUID dimension = Gdiplus::FrameDimensionTime;
   if (!RunGuarded([&] { status = GdipImageSelectActiveFrame(image, &dimension, frame); })) return false;
   return status == Gdiplus::Ok;
-}
-
-// Draws the image's active frame over the fill colour into pixels that
-// already exist, so stepping a large GIF makes no new bitmap.
-bool RedrawFrameInto(Gdiplus::GpImage* image, void* pixels, int width, int height, std::uint32_t fillArgb) {
-  Gdiplus::GpBitmap* target = nullptr;
-  Gdiplus::GpGraphics* graphics = nullptr;
-  Gdiplus::Status drawn = Gdiplus::GenericError;
-  const bool survived = RunGuarded([&] {
-    if (GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppARGB, static_cast<BYTE*>(pixels),
-                                  &target) != Gdiplus::Ok)
-      return;
-    if (GdipGetImageGraphicsContext(target, &graphics) != Gdiplus::Ok) return;
-    GdipSetCompositingQuality(graphics, Gdiplus::CompositingQualityHighSpeed);
-    GdipSetInterpolationMode(graphics, Gdiplus::InterpolationModeNearestNeighbor);
-    GdipSetPixelOffsetMode(graphics, Gdiplus::PixelOffsetModeHalf);
-    if (GdipGraphicsClear(graphics, fillArgb | 0xFF000000u) != Gdiplus::Ok) return;
-    drawn = GdipDrawImageRectI(graphics, image, 0, 0, width, height);
-  });
-  UniqueGpGraphics graphicsOwner(graphics);
-  UniqueGpImage targetOwner(target);
-  graphicsOwner.reset();
-  targetOwner.reset();
-  return survived && drawn == Gdiplus::Ok;
 }
 
 }  // namespace
@@ -133,7 +110,8 @@ bool LoadedImage::ShowGifFrame() {
   currentFrame_ = 0;
   if (!gdiplus_.pixels || !SelectGifFrame(gdiplus_.image.get(), clock_.currentFrame())) return false;
   ::GdiFlush();
-  return RedrawFrameInto(gdiplus_.image.get(), gdiplus_.pixels, width_, height_, fillColor_);
+  // Into the pixels that already exist, so stepping a large GIF makes no new bitmap.
+  return DrawOverFill(gdiplus_.image.get(), gdiplus_.pixels, width_, height_, fillColor_);
 }
 
 bool LoadedImage::StepAnimation(std::int64_t now) {
