@@ -241,6 +241,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   std::int64_t TimeLeftMs() override;
   bool AdvanceFrame() override;
   void AnimationEnded() override;
+  // Frame and skip counts of the animation on display, for the stretch choice.
+  AnimationProgress AnimationProgressNow() const;
   // Draws the current frame with the scene of the last window-thread paint;
   // the caller holds PictureLock.
   void PaintAnimationFrame();

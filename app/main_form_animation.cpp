@@ -87,16 +87,19 @@ void MainForm::AnimationEnded() {
   PaintAnimationFrame();
 }
 
+AnimationProgress MainForm::AnimationProgressNow() const {
+  const FrameClock& clock = image_.animationClock();
+  return {static_cast<int>(clock.frameCount()), static_cast<int>(clock.currentFrame()),
+          static_cast<int>(clock.skippedThisLoop()), static_cast<int>(clock.skippedLastLoop())};
+}
+
 void MainForm::PaintAnimationFrame() {
   if (!lastSceneValid_ || !window_ || !image_.pictureLoaded() || !image_.scaledBitmap()) return;
   PaintScene scene = lastScene_;
   scene.bitmap = image_.scaledBitmap();
   scene.bitmapWidth = image_.outputWidth();
   scene.bitmapHeight = image_.outputHeight();
-  const FrameClock& clock = image_.animationClock();
-  const AnimationProgress progress{static_cast<int>(clock.frameCount()), static_cast<int>(clock.currentFrame()),
-                                   static_cast<int>(clock.skippedThisLoop()),
-                                   static_cast<int>(clock.skippedLastLoop())};
+  const AnimationProgress progress = AnimationProgressNow();
   const double area = static_cast<double>(scene.window.Width()) * scene.window.Height();
   scene.stretch = ChooseStretchMode(lastSceneDragging_, image_.animating(), progress, area, fastStretchArea_);
   // The window's own DC: BeginPaint would wait for the window thread.

@@ -53,10 +53,7 @@ void MainForm::PaintPicture(bool paintNow) {
     scene.bitmapWidth = image_.outputWidth();
     scene.bitmapHeight = image_.outputHeight();
   }
-  const FrameClock& clock = image_.animationClock();
-  const AnimationProgress progress{static_cast<int>(clock.frameCount()), static_cast<int>(clock.currentFrame()),
-                                   static_cast<int>(clock.skippedThisLoop()),
-                                   static_cast<int>(clock.skippedLastLoop())};
+  const AnimationProgress progress = AnimationProgressNow();
   scene.stretch = ChooseStretchMode(DragMode() == 1, image_.animating(), progress,
                                     static_cast<double>(windowRect.Width()) * windowRect.Height(), fastStretchArea_);
   scene.showSlideShowMark = idle_.markTicks() >= 0;
