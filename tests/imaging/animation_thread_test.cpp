@@ -21,7 +21,7 @@ class CountingPacer : public AnimationPacer {
     return left > 0 ? left : 0;
   }
   bool AdvanceFrame() override {
-    if (thread && (thread->StopRequested() || thread->PauseRequested())) ++advancedWhileHeld;
+    if (holding) ++advancedWhileHeld;
     due_ = Clock::now() + std::chrono::milliseconds(periodMs_);
     const int n = ++advanced;
     if (frames_ > 0 && n >= frames_) ended_ = true;
@@ -29,7 +29,9 @@ class CountingPacer : public AnimationPacer {
   }
   void AnimationEnded() override { ++endings; }
 
-  AnimationThread* thread = nullptr;
+  // Set by the test between an acknowledged pause and the resume. A frame
+  // already under way when the pause is asked for may finish; none may start.
+  std::atomic<bool> holding{false};
   std::atomic<int> advanced{0};
   std::atomic<int> endings{0};
   std::atomic<int> advancedWhileHeld{0};
@@ -76,14 +78,16 @@ TEST(AnimationThread, StopWakesAThreadInALongFrameDelay) {
 TEST(AnimationThread, PauseHoldsTheThreadBetweenFramesUntilResumed) {
   CountingPacer pacer(1);
   AnimationThread thread(pacer);
-  pacer.thread = &thread;
   ASSERT_TRUE(thread.Start());
   for (int round = 0; round < 20; ++round) {
     ASSERT_TRUE(WaitFor([&] { return pacer.advanced > round * 3; }));
     ASSERT_TRUE(thread.Pause());
+    pacer.holding = true;
     const int held = pacer.advanced;
     EXPECT_TRUE(thread.Running());
+    std::this_thread::yield();
     EXPECT_EQ(pacer.advanced, held);
+    pacer.holding = false;
     thread.Resume();
   }
   EXPECT_EQ(pacer.advancedWhileHeld, 0);
