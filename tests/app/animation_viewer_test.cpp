@@ -7,37 +7,13 @@
 #include "imaging/loaded_image.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/imaging/picture_files.h"
-#include "tools/sample_files.h"
 #include "util/win_handles.h"
 
 namespace tvtest {
 namespace {
 
-constexpr std::uint32_t kColours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00};
-
-std::uint32_t ScreenPixel(int x, int y) {
-  const tv::WindowDC screen(nullptr);
-  const COLORREF c = ::GetPixel(screen.get(), x, y);
-  return 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
-std::string Gif(int frames, int side, std::uint16_t delayHundredths, std::uint16_t loops) {
-  std::vector<GifFrame> list(static_cast<std::size_t>(frames));
-  for (int i = 0; i < frames; ++i) {
-    list[i].indices.assign(static_cast<std::size_t>(side * side), static_cast<std::uint8_t>(i % 4));
-    list[i].delayHundredths = delayHundredths;
-  }
-  return MakeGif(side, side, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00}, list, true, loops);
-}
-
-std::string Webp(int frames, int side, int durationMs, std::uint16_t loops) {
-  std::vector<WebpFrame> list;
-  for (int i = 0; i < frames; ++i) {
-    const std::uint32_t argb = kColours[i % 4];
-    list.push_back({[argb](int, int) { return argb; }, durationMs});
-  }
-  return MakeAnimatedWebp(side, side, list, loops);
-}
+// The screen colour of frame i, opaque ARGB.
+std::uint32_t FrameColour(std::uint32_t frame) { return 0xFF000000u | kFrameColours[frame % 4]; }
 
 // GDI objects of this process. Wine answers GetGuiResources with 0; its GDI
 // table also takes a handle's index alone, so the live objects can be
@@ -99,7 +75,7 @@ class AnimationViewerTest : public ViewerTest {
       // around the sample is the frame on screen.
       if (before.frame == after.frame && before.loopsDone == after.loopsDone) {
         ++watch.samples;
-        if (pixel != kColours[after.frame % 4]) ++watch.mismatches;
+        if (pixel != FrameColour(after.frame)) ++watch.mismatches;
       }
       const std::pair<std::uint32_t, std::uint32_t> now{after.loopsDone, after.frame};
       if (watch.seen.empty() || watch.seen.back() != now) watch.seen.push_back(now);
@@ -114,7 +90,7 @@ void ExpectInOrder(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& s
 }
 
 TEST_F(AnimationViewerTest, GifPlaysItsFramesOnScreenAndStopsAfterItsLoops) {
-  Write(L"a.gif", Gif(3, 64, 10, 2));  // 100 ms a frame, two loops
+  Write(L"a.gif", SolidFramesGif(3, 64, {10}, 2));  // 100 ms a frame, two loops
   const ULONGLONG start = ::GetTickCount64();
   Start({pictures_ + L"\\a.gif"});
   ASSERT_EQ(form_->AnimationThreadsStarted(), 1);
@@ -129,13 +105,13 @@ TEST_F(AnimationViewerTest, GifPlaysItsFramesOnScreenAndStopsAfterItsLoops) {
   EXPECT_FALSE(end.animating);
   EXPECT_EQ(end.loopsDone, 2u);
   EXPECT_EQ(end.frame, 2u);
-  EXPECT_TRUE(PumpUntil([&] { return CentrePixel() == kColours[2]; }, 2000));  // the screen shows the last frame
+  EXPECT_TRUE(PumpUntil([&] { return CentrePixel() == FrameColour(2); }, 2000));  // the screen shows the last frame
   EXPECT_GE(took, 600u);  // never faster than its delays
 }
 
 TEST_F(AnimationViewerTest, WebpPlaysPreRenderedAndStreamedAndStopsAfterItsLoops) {
-  Write(L"small.webp", Webp(3, 64, 80, 1));
-  Write(L"large.webp", Webp(4, 1000, 80, 1));  // 128,000,000 bits: streamed
+  Write(L"small.webp", SolidFramesWebp(3, 64, 80, 1));
+  Write(L"large.webp", SolidFramesWebp(4, 1000, 80, 1));  // 128,000,000 bits: streamed
   for (const wchar_t* name : {L"small.webp", L"large.webp"}) {
     SCOPED_TRACE(name);
     Start({pictures_ + L"\\" + name});
@@ -146,12 +122,12 @@ TEST_F(AnimationViewerTest, WebpPlaysPreRenderedAndStreamedAndStopsAfterItsLoops
     EXPECT_EQ(watch.mismatches, 0);
     const auto end = form_->AnimationState();
     EXPECT_EQ(end.frame, end.frameCount - 1);
-    EXPECT_TRUE(PumpUntil([&] { return CentrePixel() == kColours[end.frame % 4]; }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return CentrePixel() == FrameColour(end.frame); }, 2000));
   }
 }
 
 TEST_F(AnimationViewerTest, ADialogPausesTheAnimationAndItResumesAfter) {
-  Write(L"a.gif", Gif(2, 64, 5, 0));
+  Write(L"a.gif", SolidFramesGif(2, 64, {5}, 0));
   Start({pictures_ + L"\\a.gif"}, true);
   ASSERT_TRUE(PumpUntil([&] { return form_->AnimationState().loopsDone >= 1; }));
   std::uint32_t loopsInDialog = 0;
@@ -173,7 +149,7 @@ TEST_F(AnimationViewerTest, ADialogPausesTheAnimationAndItResumesAfter) {
 }
 
 TEST_F(AnimationViewerTest, SteppingAwayStopsTheThreadEvenInALongFrame) {
-  Write(L"a.gif", Gif(2, 64, 6000, 0));  // a minute a frame
+  Write(L"a.gif", SolidFramesGif(2, 64, {6000}, 0));  // a minute a frame
   WritePicture(L"b.png", 0xFF808080);
   Start({pictures_});
   ASSERT_TRUE(form_->AnimationThreadRunning());
@@ -185,11 +161,11 @@ TEST_F(AnimationViewerTest, SteppingAwayStopsTheThreadEvenInALongFrame) {
 }
 
 TEST_F(AnimationViewerTest, RapidStepsThroughAnimationsNeitherCrashNorLeak) {
-  Write(L"a.gif", Gif(4, 48, 1, 0));
-  Write(L"b.gif", Gif(3, 300, 1, 0));
-  Write(L"c.webp", Webp(3, 48, 10, 0));
-  Write(L"d.webp", Webp(3, 400, 10, 0));
-  Write(L"e.gif", Gif(2, 32, 2, 3));
+  Write(L"a.gif", SolidFramesGif(4, 48, {1}, 0));
+  Write(L"b.gif", SolidFramesGif(3, 300, {1}, 0));
+  Write(L"c.webp", SolidFramesWebp(3, 48, 10, 0));
+  Write(L"d.webp", SolidFramesWebp(3, 400, 10, 0));
+  Write(L"e.gif", SolidFramesGif(2, 32, {2}, 3));
   Start({pictures_});
   for (int i = 0; i < 10; ++i) Press(VK_SPACE);  // every picture once, caches warm
   const DWORD gdiBefore = GdiObjectCount();

@@ -7,17 +7,13 @@
 
 #include "imaging/loaded_image.h"
 #include "tests/app/viewer_fixture.h"
+#include "tests/menus/shipped_program.h"
 #include "tools/sample_files.h"
 #include "util/file_system.h"
 
 namespace {
 
-std::wstring BuiltFolder(const wchar_t* name) {
-  wchar_t module[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-  const std::wstring path = module;
-  return path.substr(0, path.rfind(L'\\') + 1) + name;
-}
+using tvtest::BesideTestProgram;
 
 std::uint32_t Red(int, int, void*) { return 0xFF0000; }
 
@@ -50,7 +46,7 @@ TEST_F(PluginViewerTest, NetpbmPicturesAndTarMembersAreShown) {
   ASSERT_TRUE(tv::WriteFileReplacing(
       pictures_ + L"\\b.tar",
       tvtest::MakeTar({{"inner/c.ppm", tvtest::MakeNetpbm('5', 12, 8, Red)}, {"d.ppm", "not a picture"}})));
-  ChoosePluginFolder(BuiltFolder(L"plugins"));
+  ChoosePluginFolder(BesideTestProgram(L"plugins"));
   Start({pictures_ + L"\\a.ppm"});
   EXPECT_EQ(Shown(), L"a.ppm");
   EXPECT_EQ(form_->Image().ContentFlags(), tv::kContentPlugin);
@@ -69,8 +65,8 @@ TEST_F(PluginViewerTest, EscAbortsASlowDecodeWithoutClosingTheViewer) {
   ASSERT_TRUE(tv::WriteFileReplacing(pictures_ + L"\\a.ppm", tvtest::MakeNetpbm('6', 30, 20, Red)));
   ASSERT_TRUE(tv::WriteFileReplacing(pictures_ + L"\\b.slow", "slow picture bytes"));
   const std::wstring spi = folder_.MakeFolder(L"spi");
-  for (const auto& [from, to] : {std::pair{BuiltFolder(L"plugins") + L"\\ppm.spi", L"\\1.spi"},
-                                 std::pair{BuiltFolder(L"test-plugins") + L"\\test_image.spi", L"\\2.spi"}})
+  for (const auto& [from, to] : {std::pair{BesideTestProgram(L"plugins") + L"\\ppm.spi", L"\\1.spi"},
+                                 std::pair{BesideTestProgram(L"test-plugins") + L"\\test_image.spi", L"\\2.spi"}})
     ASSERT_TRUE(::CopyFileW(from.c_str(), (spi + to).c_str(), TRUE));
   ChoosePluginFolder(spi);
   Start({pictures_ + L"\\a.ppm"});

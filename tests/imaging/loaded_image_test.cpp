@@ -7,12 +7,10 @@
 #include <functional>
 
 #include "imaging/gdiplus_decode.h"
-#include "imaging/gdiplus_owners.h"
-#include "imaging/loaded_image.h"
 #include "imaging/memory_budget.h"
 #include "imaging/pixel_convert.h"
+#include "tests/imaging/loader_fixture.h"
 #include "tests/imaging/picture_files.h"
-#include "tests/support/temp_folder.h"
 #include "tools/sample_files.h"
 
 using namespace tv;
@@ -35,12 +33,6 @@ bool Near(std::uint32_t a, std::uint32_t b, int tolerance) {
 }
 
 std::uint32_t Rgb(const void* bits, std::size_t index) { return static_cast<const std::uint32_t*>(bits)[index] & 0xFFFFFF; }
-
-std::string AnimatedGif(int frames, int side) {
-  std::vector<tvtest::GifFrame> list(static_cast<std::size_t>(frames));
-  for (int i = 0; i < frames; ++i) list[i].indices.assign(side * side, static_cast<std::uint8_t>(i));
-  return tvtest::MakeGif(side, side, {kRed, kGreen, kBlue}, list, true, 0);
-}
 
 // The same bytes declaring other sides (the IHDR checksum kept right).
 std::string PngDeclaring(std::string png, std::uint16_t width, std::uint16_t height) {
@@ -83,31 +75,11 @@ std::string ExifJpeg(int orientation, bool bigEndian = false) {
 
 }  // namespace
 
-class LoaderTest : public ::testing::Test {
+class LoaderTest : public tvtest::LoaderFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(gdiplus.ok());
-    loader.SetPictureLock(&lock);
-  }
-  ImageEntry Entry(const std::wstring& name, const std::string& bytes) {
-    ImageEntry entry;
-    entry.path = folder.WriteBytes(name, bytes);
-    return entry;
-  }
-  // Every source bitmap of the loader is top-down 32-bit.
-  std::uint32_t SourcePixel(int x, int y) const {
-    DIBSECTION s{};
-    if (::GetObjectW(loader.sourceBitmap(), sizeof s, &s) != sizeof s) return 0xDEADBEEF;
-    return Rgb(static_cast<const std::uint8_t*>(s.dsBm.bmBits) + y * s.dsBm.bmWidthBytes, x);
-  }
   std::uint32_t ScaledPixel(int x, int y) const {
     return Rgb(loader.scaledPixels(), static_cast<std::size_t>(y) * loader.scaledAllocatedWidth() + x);
   }
-
-  GdiplusSession gdiplus;
-  tvtest::TempFolder folder;
-  CriticalSection lock;
-  LoadedImage loader;
 };
 
 TEST_F(LoaderTest, DecodesEveryFormatWithSizeAndPixels) {
@@ -203,7 +175,7 @@ TEST_F(LoaderTest, AnimatedWebpAndGifAreRecorded) {
   EXPECT_EQ(SourcePixel(5, 5), kRed);
 
   loader.SetInternalLoaderMask(L"");  // animated GIFs are internal whatever the mask says
-  ImageEntry gif = Entry(L"anim.gif", AnimatedGif(3, 32));
+  ImageEntry gif = Entry(L"anim.gif", tvtest::SolidFramesGif(3, 32, {}, 0));
   ASSERT_TRUE(loader.LoadFile(gif));
   EXPECT_EQ(loader.decoderKind(), DecoderKind::Gdiplus);
   EXPECT_EQ(loader.animationKind(), 1);
@@ -261,51 +233,39 @@ TEST_F(LoaderTest, TransformTurnsAndScalesEveryWay) {
 
 // --- faults of the earlier design, kept mended
 
-TEST_F(LoaderTest, ReadOnlyFileLoads) {
-  ImageEntry entry = Entry(L"ro.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
-  ASSERT_TRUE(::SetFileAttributesW(entry.path.c_str(), FILE_ATTRIBUTE_READONLY));
-  EXPECT_TRUE(loader.LoadFile(entry));
-  ::SetFileAttributesW(entry.path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST_F(LoaderTest, FileHeldOpenByAnotherProgramLoads) {
-  ImageEntry entry = Entry(L"busy.bmp", EncodeWithGdiplus(8, 8, Q, L"image/bmp"));
-  UniqueFile other(::CreateFileW(entry.path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+TEST_F(LoaderTest, ReadOnlyFileAndFileHeldOpenByAnotherProgramLoad) {
+  ImageEntry readOnly = Entry(L"ro.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.path.c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_TRUE(loader.LoadFile(readOnly));
+  ::SetFileAttributesW(readOnly.path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ImageEntry busy = Entry(L"busy.bmp", EncodeWithGdiplus(8, 8, Q, L"image/bmp"));
+  UniqueFile other(::CreateFileW(busy.path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(other);
-  EXPECT_TRUE(loader.LoadFile(entry));
+  EXPECT_TRUE(loader.LoadFile(busy));
 }
 
-TEST_F(LoaderTest, UndecodableGdiplusPictureFailsInsteadOfShowingBlack) {
-  ImageEntry entry = Entry(L"broken.png", EncodeWithGdiplus(40, 30, Q, L"image/png").substr(0, 40));
-  EXPECT_FALSE(loader.LoadFile(entry));
-  EXPECT_FALSE(loader.pictureLoaded());
-  EXPECT_EQ(loader.ContentFlags() & kContentPictures, 0);
-}
-
-TEST_F(LoaderTest, BrokenWebpFailsTheLoad) {
+// A cut PNG once showed as a black picture; a cut WebP's header still answers.
+TEST_F(LoaderTest, UndecodableGdiplusPictureOrBrokenWebpFailsInsteadOfShowingBlack) {
   std::string webp = tvtest::EncodeWebpLossy(64, 64, Q);
-  webp.resize(webp.size() / 2);  // the header still answers, the picture data is cut
-  ImageEntry entry = Entry(L"cut.webp", webp);
-  EXPECT_FALSE(loader.LoadFile(entry));
-  EXPECT_FALSE(loader.pictureLoaded());
+  webp.resize(webp.size() / 2);
+  for (const auto& [name, bytes] : {std::pair{L"broken.png", EncodeWithGdiplus(40, 30, Q, L"image/png").substr(0, 40)},
+                                    std::pair{L"cut.webp", webp}}) {
+    ImageEntry entry = Entry(name, bytes);
+    EXPECT_FALSE(loader.LoadFile(entry)) << name;
+    EXPECT_FALSE(loader.pictureLoaded());
+    EXPECT_EQ(loader.ContentFlags() & kContentPictures, 0);
+  }
 }
 
-TEST_F(LoaderTest, HugePictureFailsCleanlyAndTheNextLoadWorks) {
+// Headers declaring billions of pixels in a few hundred bytes; the next
+// picture loads as before.
+TEST_F(LoaderTest, HugePictureOrDecompressionBombIsRefusedAndTheNextLoadWorks) {
   const std::string png = EncodeWithGdiplus(8, 8, Q, L"image/png");
   ImageEntry first = Entry(L"first.png", png);
-  ASSERT_TRUE(loader.LoadFile(first));
-  ImageEntry huge = Entry(L"huge.png", PngDeclaring(png, 60000, 60000));
-  EXPECT_FALSE(loader.LoadFile(huge));
-  loader.Release(kContentPictures);
-  EXPECT_TRUE(loader.LoadFile(first));
-  EXPECT_EQ(loader.width(), 8);
-}
-
-TEST_F(LoaderTest, DecompressionBombIsRefusedAsUndecodable) {
-  ImageEntry first = Entry(L"first.png", EncodeWithGdiplus(8, 8, Q, L"image/png"));
-  for (const auto& [name, bytes] : {std::pair{L"bomb.jpg", JpegDeclaring(EncodeWithGdiplus(8, 8, Q, L"image/jpeg"), 64250, 64250)},
-                                    std::pair{L"bomb.png", PngDeclaring(EncodeWithGdiplus(8, 8, Q, L"image/png"), 64250, 64250)}}) {
+  for (const auto& [name, bytes] : {std::pair{L"huge.png", PngDeclaring(png, 60000, 60000)},
+                                    std::pair{L"bomb.jpg", JpegDeclaring(EncodeWithGdiplus(8, 8, Q, L"image/jpeg"), 64250, 64250)},
+                                    std::pair{L"bomb.png", PngDeclaring(png, 64250, 64250)}}) {
     SCOPED_TRACE(name);
     ASSERT_LT(bytes.size(), 2000u);
     ASSERT_TRUE(loader.LoadFile(first));
@@ -314,6 +274,8 @@ TEST_F(LoaderTest, DecompressionBombIsRefusedAsUndecodable) {
     EXPECT_FALSE(loader.pictureLoaded());
     EXPECT_EQ(loader.ContentFlags() & kContentPictures, 0);
   }
+  EXPECT_TRUE(loader.LoadFile(first));
+  EXPECT_EQ(loader.width(), 8);
 }
 
 TEST_F(LoaderTest, PictureIsRefusedWhenItsDecodeCannotFitInTheMemoryLeft) {
@@ -437,7 +399,7 @@ TEST_F(LoaderTest, IndexedPictureWithATransparentPaletteEntryShowsTheFillColour)
 }
 
 TEST_F(LoaderTest, AnimatedGifFramesStillDecodeAfterTheLoadedBytesAreGone) {
-  std::string gif = AnimatedGif(2, 16);
+  std::string gif = tvtest::SolidFramesGif(2, 16, {}, 0);
   GdiplusPicture animated;
   ASSERT_TRUE(DecodeWithGdiplus(reinterpret_cast<const std::uint8_t*>(gif.data()), gif.size(), 0, animated));
   std::fill(gif.begin(), gif.end(), '\xCC');  // as the file's view is unmapped once a load ends

@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 #include <webp/encode.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "imaging/gdiplus_owners.h"
@@ -123,6 +124,24 @@ std::string MakeAnimatedWebp(int width, int height, const std::vector<WebpFrame>
   std::string file = "RIFF";
   PutU32(file, static_cast<std::uint32_t>(body.size()));
   return file + body;
+}
+
+std::string SolidFramesGif(int frames, int side, const std::vector<std::uint16_t>& delays, std::uint16_t loops) {
+  std::vector<GifFrame> list(static_cast<std::size_t>(frames));
+  for (int i = 0; i < frames; ++i) {
+    list[i].indices.assign(static_cast<std::size_t>(side * side), static_cast<std::uint8_t>(i % 4));
+    if (!delays.empty()) list[i].delayHundredths = delays[std::min<std::size_t>(i, delays.size() - 1)];
+  }
+  return MakeGif(side, side, {kFrameColours, kFrameColours + 4}, list, true, loops);
+}
+
+std::string SolidFramesWebp(int frames, int side, int durationMs, std::uint16_t loops) {
+  std::vector<WebpFrame> list;
+  for (int i = 0; i < frames; ++i) {
+    const std::uint32_t argb = 0xFF000000u | kFrameColours[i % 4];
+    list.push_back({[argb](int, int) { return argb; }, durationMs});
+  }
+  return MakeAnimatedWebp(side, side, list, loops);
 }
 
 }  // namespace tvtest

@@ -26,4 +26,11 @@ std::string MakeAnimatedWebp(int width, int height, const std::vector<WebpFrame>
 // Red top-left, green top-right, blue bottom-left, white bottom-right.
 std::uint32_t Quadrants(int x, int y, int width, int height);
 
+// Animations whose frame i is all kFrameColours[i % 4] (0xRRGGBB: red, green,
+// blue, yellow). A GIF frame without a delay of its own takes the last one
+// given, or 10 hundredths.
+inline constexpr std::uint32_t kFrameColours[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00};
+std::string SolidFramesGif(int frames, int side, const std::vector<std::uint16_t>& delays, std::uint16_t loops);
+std::string SolidFramesWebp(int frames, int side, int durationMs, std::uint16_t loops);
+
 }  // namespace tvtest

@@ -7,27 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "imaging/gdiplus_owners.h"
-#include "imaging/loaded_image.h"
 #include "imaging/plugin_host.h"
+#include "tests/imaging/loader_fixture.h"
 #include "tests/imaging/picture_files.h"
-#include "tests/support/temp_folder.h"
+#include "tests/menus/shipped_program.h"
 #include "tools/sample_files.h"
-#include "util/file_system.h"
 
 using namespace tv;
+using tvtest::BesideTestProgram;
 
 namespace {
 
-// The folder the build puts the named plug-in folder in, beside the tests.
-std::wstring BuiltFolder(const wchar_t* name) {
-  wchar_t module[MAX_PATH] = {};
-  ::GetModuleFileNameW(nullptr, module, MAX_PATH);
-  std::wstring path = module;
-  return path.substr(0, path.rfind(L'\\') + 1) + name;
+std::wstring Built(const wchar_t* folder, const wchar_t* file) {
+  return BesideTestProgram(std::wstring(folder) + L"\\" + file);
 }
-
-std::wstring Built(const wchar_t* folder, const wchar_t* file) { return BuiltFolder(folder) + L"\\" + file; }
 
 std::uint32_t Stripes(int x, int y, void*) { return x < 3 ? 0xFF0000u : (y < 2 ? 0x00FF00u : 0x0000FFu); }
 
@@ -39,7 +32,7 @@ std::string Raw(const std::string& header, const std::string& bits, bool nullHea
 }
 
 // A 40-byte bitmap header of a 2 x 2 picture.
-std::string InfoHeader(int bits, int height = 2, std::uint32_t coloursUsed = 0) {
+std::string InfoHeader(int bits, int height = 2) {
   std::string out;
   tvtest::PutU32(out, 40);
   tvtest::PutU32(out, 2);
@@ -47,28 +40,17 @@ std::string InfoHeader(int bits, int height = 2, std::uint32_t coloursUsed = 0) 
   tvtest::PutU16(out, 1);
   tvtest::PutU16(out, static_cast<std::uint16_t>(bits));
   for (int i = 0; i < 4; ++i) tvtest::PutU32(out, 0);
-  tvtest::PutU32(out, coloursUsed);
+  tvtest::PutU32(out, 0);
   tvtest::PutU32(out, 0);
   return out;
 }
 
-std::uint32_t PixelAt(const LoadedImage& image, int x, int y) {
-  DIBSECTION section{};
-  if (::GetObjectW(image.sourceBitmap(), sizeof section, &section) != sizeof section) return 0xDEAD;
-  // Source bitmaps are always top-down.
-  const auto* bits = static_cast<const std::uint8_t*>(section.dsBm.bmBits);
-  std::uint32_t pixel = 0;
-  std::memcpy(&pixel, bits + y * section.dsBm.bmWidthBytes + x * 4, 4);
-  return pixel & 0xFFFFFF;
-}
-
 }  // namespace
 
-class PluginHostTest : public ::testing::Test {
+class PluginHostTest : public tvtest::LoaderFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(gdiplus.ok());
-    loader.SetPictureLock(&lock);
+    LoaderFixture::SetUp();
     loader.SetProgressFunction(&PluginHostTest::Progress, this);
   }
   // A plug-in folder holding copies of built plug-ins under the given names.
@@ -86,15 +68,6 @@ class PluginHostTest : public ::testing::Test {
                                               {Built(L"test-plugins", L"test_archive.spi"), L"4archive.spi"}})});
     ASSERT_EQ(loader.Plugins().Plugins().size(), 4u);
   }
-  ImageEntry Entry(const std::wstring& name, const std::string& bytes) {
-    ImageEntry entry;
-    entry.path = folder.WriteBytes(name, bytes);
-    return entry;
-  }
-  bool Load(const std::wstring& name, const std::string& bytes) {
-    ImageEntry entry = Entry(name, bytes);
-    return loader.LoadFile(entry);
-  }
   static int Progress(void* context, int done, int total) {
     auto* self = static_cast<PluginHostTest*>(context);
     ++self->progressCalls;
@@ -108,10 +81,6 @@ class PluginHostTest : public ::testing::Test {
     return path;
   }
 
-  GdiplusSession gdiplus;
-  CriticalSection lock;
-  tvtest::TempFolder folder;
-  LoadedImage loader;
   int progressCalls = 0;
   int abortAfter = 0;
 };
@@ -164,9 +133,9 @@ TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
     EXPECT_EQ(loader.height(), 4);
     EXPECT_EQ(loader.loaderName(), L"netpbm PPM/PGM reader");
     const bool colour = kind == '6' || kind == '3';
-    EXPECT_EQ(PixelAt(loader, 0, 3), colour ? 0xFF0000u : 0u) << kind;
-    EXPECT_EQ(PixelAt(loader, 4, 0), colour ? 0x00FF00u : 0xFFFFFFu) << kind;
-    EXPECT_EQ(PixelAt(loader, 4, 3), colour ? 0x0000FFu : 0u) << kind;
+    EXPECT_EQ(SourcePixel(0, 3), colour ? 0xFF0000u : 0u) << kind;
+    EXPECT_EQ(SourcePixel(4, 0), colour ? 0x00FF00u : 0xFFFFFFu) << kind;
+    EXPECT_EQ(SourcePixel(4, 3), colour ? 0x0000FFu : 0u) << kind;
   }
 }
 
@@ -234,7 +203,7 @@ TEST_F(PluginHostTest, PluginsGetTheTailFromTheLastDot) {
   const struct {
     const wchar_t* name;
     std::string tail;
-  } cases[] = {{L"photo.jpeg", ".jpeg"}, {L"noextension", ""}, {L"my.pics\\file", ".pics\\file"}};
+  } cases[] = {{L"photo.jpeg", ".jpeg"}, {L"noextension", ""}, {L"my.pics\\file", ".pics\\file"}, {L"a.tar.gz", ".gz"}};
   for (const auto& c : cases) {
     EXPECT_FALSE(Load(c.name, "nothing anyone decodes"));
     EXPECT_EQ(last(), c.tail) << c.tail;
@@ -255,7 +224,7 @@ TEST_F(PluginHostTest, RecognitionAlwaysGetsTwoKilobytesToRead) {
   std::uint8_t* data = pages + system.dwPageSize - 16;
   std::memset(data, 'x', 16);
   PluginHost host;
-  host.LoadPlugins({BuiltFolder(L"test-plugins")});
+  host.LoadPlugins({BesideTestProgram(L"test-plugins")});
   EXPECT_NE(host.FindPlugin(L"short.anything", data, 16, false), nullptr);
   ::VirtualFree(pages, 0, MEM_RELEASE);
 }
@@ -285,7 +254,7 @@ TEST_F(PluginHostTest, CrashingPluginsFailOnlyTheirOwnCall) {
   EXPECT_FALSE(Load(L"b.crashpicture", "any bytes at all"));
   EXPECT_EQ(loader.ContentFlags(), kContentPlugin);
   EXPECT_EQ(loader.width(), 3);
-  EXPECT_EQ(PixelAt(loader, 0, 0), 0xFF0000u);
+  EXPECT_EQ(SourcePixel(0, 0), 0xFF0000u);
   // GetArchiveInfo faults: no archive opens.
   EXPECT_FALSE(Load(L"c.crasharchive", "any bytes at all"));
   EXPECT_EQ(loader.archiveKind(), ArchiveKind::None);
@@ -298,32 +267,28 @@ TEST_F(PluginHostTest, InconsistentPictureBlocksFailTheLoadAndKeepThePicture) {
   LoadStandardPlugins();
   ASSERT_TRUE(Load(L"shown.ppm", tvtest::MakeNetpbm('6', 3, 2, Stripes)));
   const std::string rows24(16, '\x7f');  // 2 rows of 2 pixels, 8 bytes a row
-  std::string table8 = InfoHeader(8, 2, 2);
-  tvtest::PutU32(table8, 0x0000FF);
+  // Each way a header can disagree with its blocks is refused in the format's
+  // own test; here the host must refuse one and keep the picture.
   const struct {
     const char* what;
     std::string file;
   } refused[] = {
       {"null header handle", Raw(InfoHeader(24), rows24, true, false)},
       {"null bits handle", Raw(InfoHeader(24), rows24, false, true)},
-      {"bits one byte short", Raw(InfoHeader(24), rows24.substr(1))},
       {"top-down bits one byte short", Raw(InfoHeader(24, -2), rows24.substr(1))},
-      {"zero height", Raw(InfoHeader(24, 0), rows24)},
-      {"header short of its colour table", Raw(table8, std::string(8, '\0'))},
-      {"header block shorter than a header", Raw(InfoHeader(24).substr(0, 30), rows24)},
   };
   for (const auto& c : refused) {
     EXPECT_FALSE(Load(L"bad.raw", c.file)) << c.what;
     EXPECT_EQ(loader.ContentFlags(), kContentPlugin) << c.what;
     EXPECT_EQ(loader.width(), 3) << c.what;
-    EXPECT_EQ(PixelAt(loader, 0, 0), 0xFF0000u) << c.what;
+    EXPECT_EQ(SourcePixel(0, 0), 0xFF0000u) << c.what;
   }
   // The same blocks made consistent load, top-down ones the right way up.
   std::string topDown = std::string(8, '\0') + std::string("\xff\xff\xff\xff\xff\xff\0\0", 8);
   ASSERT_TRUE(Load(L"good.raw", Raw(InfoHeader(24, -2), topDown)));
   EXPECT_EQ(loader.height(), 2);
-  EXPECT_EQ(PixelAt(loader, 0, 0), 0u);
-  EXPECT_EQ(PixelAt(loader, 1, 1), 0xFFFFFFu);
+  EXPECT_EQ(SourcePixel(0, 0), 0u);
+  EXPECT_EQ(SourcePixel(1, 1), 0xFFFFFFu);
 }
 
 TEST_F(PluginHostTest, ArchiveListingsAndMembersAreReadWithinTheirBlocks) {
@@ -381,7 +346,7 @@ TEST_F(PluginHostTest, ProgressCanAbortASlowDecode) {
   EXPECT_FALSE(Load(L"a.slow", "slow picture bytes"));
   EXPECT_EQ(progressCalls, 5);
   EXPECT_EQ(loader.width(), 3);
-  EXPECT_EQ(PixelAt(loader, 0, 0), 0xFF0000u);
+  EXPECT_EQ(SourcePixel(0, 0), 0xFF0000u);
   // A plug-in that never reports progress decodes all the same.
   progressCalls = 0;
   ASSERT_TRUE(Load(L"a.quiet", "quiet picture bytes"));
@@ -406,7 +371,7 @@ TEST_F(PluginHostTest, UnloadingForgetsEveryPluginInUse) {
   // picture has no dialog to open, and the picture itself stays.
   EXPECT_FALSE(loader.LoadArchiveMember(members[0]));
   EXPECT_FALSE(loader.OpenPluginDialog(nullptr));
-  EXPECT_EQ(PixelAt(loader, 0, 0), 0xFF0000u);
+  EXPECT_EQ(SourcePixel(0, 0), 0xFF0000u);
 }
 
 TEST_F(PluginHostTest, ConfigurationDialogOnlyForPluginPictures) {

@@ -4,14 +4,14 @@
 
 namespace tvtest {
 
-std::wstring ShippedProgramPath() {
+std::wstring BesideTestProgram(std::wstring_view name) {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return L"";
     if (length < buffer.size()) {
       std::wstring path(buffer.data(), length);
-      return path.substr(0, path.find_last_of(L"\\/") + 1) + L"taverlune.exe";
+      return path.substr(0, path.find_last_of(L"\\/") + 1) + std::wstring(name);
     }
     buffer.resize(buffer.size() * 2);
   }
