@@ -42,27 +42,6 @@ SusieFileInfo Record(const char* path, const char* name) {
 
 }  // namespace
 
-TEST(PluginFormat, VersionTellsTheKindByItsFirstFourBytes) {
-  EXPECT_EQ(KindOfVersion("00IN"), PluginKind::Image);
-  EXPECT_EQ(KindOfVersion("00INxyz"), PluginKind::Image);
-  EXPECT_EQ(KindOfVersion("00AM"), PluginKind::Archive);
-  EXPECT_EQ(KindOfVersion("00XX"), PluginKind::Other);
-  EXPECT_EQ(KindOfVersion("\0\0\0\0"), PluginKind::Other);
-}
-
-TEST(PluginFormat, ExtensionIsTheTailFromTheLastDot) {
-  const struct {
-    const wchar_t* path;
-    const wchar_t* tail;
-  } cases[] = {
-      {L"C:\\pictures\\photo.jpeg", L".jpeg"},
-      {L"C:\\pictures\\noextension", L""},
-      {L"C:\\my.pics\\file", L".pics\\file"},
-      {L"archive.tar.gz", L".gz"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ExtensionTail(c.path), std::wstring_view(c.tail)) << c.path;
-}
-
 TEST(PluginFormat, FirstFolderWinsForEachFileName) {
   const std::vector<std::wstring> kept =
       FirstOfEachName({L"A\\a.spi", L"A\\b.spi", L"B\\a.spi", L"B\\c.spi", L"B\\B.spi"});

@@ -2,7 +2,7 @@ list(APPEND PURE_TESTS
   tests/imaging/stored_zip_test.cpp tests/imaging/gif_blocks_test.cpp tests/imaging/exif_test.cpp
   tests/imaging/information_text_test.cpp tests/imaging/pixel_convert_test.cpp
   tests/imaging/declared_size_test.cpp tests/imaging/plugin_format_test.cpp
-  tests/imaging/animation_clock_test.cpp tests/imaging/gif_animation_info_test.cpp
+  tests/imaging/animation_clock_test.cpp
   tests/imaging/animation_thread_test.cpp)
 list(APPEND FUZZ_TARGETS
   fuzz_stored_zip:tests/imaging/fuzz_stored_zip.cpp
