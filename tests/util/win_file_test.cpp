@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 
+#include "tests/support/drop_block.h"
 #include "tests/support/temp_folder.h"
 #include "util/clipboard.h"
 #include "util/codepage.h"
@@ -27,19 +27,7 @@ UniqueFile OpenShared(const std::wstring& path, DWORD share) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// The block a drop hands over: DROPFILES, then zero-terminated wide paths.
-HDROP MakeDrop(const std::vector<std::wstring>& paths) {
-  std::wstring list;
-  for (const auto& p : paths) list += p + L'\0';
-  list += L'\0';
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * 2);
-  auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = TRUE;
-  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list.size() * 2);
-  ::GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
+bool Alive(HDROP drop) { return ::GlobalSize(drop) != 0; }
 }  // namespace
 
 TEST(WinTextFile, ReadsSharedAndReadOnlyFilesAndTellsLockedOnesApart) {
@@ -123,11 +111,21 @@ TEST(Clipboard, TextAndFileListsWithDropEffect) {
   }
 }
 
-TEST(DroppedFiles, CollectsEveryPathInOrderIncludingLongOnes) {
+// Collecting the paths finished the drop, and the window finished it again.
+TEST(DroppedFiles, CollectingLeavesTheDropToItsOneOwner) {
   const std::wstring longPath = L"C:\\" + std::wstring(400, L'x') + L".jpg";
-  std::vector<std::wstring> list = {L"already there"};
-  EXPECT_EQ(CollectDroppedFiles(MakeDrop({L"C:\\a.jpg", longPath, L"C:\\plain.lnk"}), list), 4u);
-  EXPECT_EQ(list, (std::vector<std::wstring>{L"already there", L"C:\\a.jpg", longPath, L"C:\\plain.lnk"}));
+  const HDROP drop = tvtest::MakeDrop({L"C:\\a.jpg", longPath, L"C:\\plain.lnk"});
+  ASSERT_NE(drop, nullptr);
+  {
+    const UniqueDrop owner(drop);
+    std::vector<std::wstring> paths = {L"already there"};
+    EXPECT_EQ(CollectDroppedFiles(owner.get(), paths), 4u);
+    EXPECT_EQ(paths, (std::vector<std::wstring>{L"already there", L"C:\\a.jpg", longPath, L"C:\\plain.lnk"}));
+    EXPECT_TRUE(Alive(drop)) << "finished before its owner let it go";
+    paths.clear();  // reading it twice is harmless while it is held
+    EXPECT_EQ(CollectDroppedFiles(owner.get(), paths), 3u);
+  }
+  EXPECT_FALSE(Alive(drop)) << "the owner did not finish it";
 }
 
 TEST(OpenDialogResult, OneFullPathOrFolderWithNamesAndCodePages) {
