@@ -39,18 +39,22 @@ std::wstring TitleOf(HWND window) {
   return title;
 }
 
-TEST_F(ViewerTest, TitleOfTheDefaultInstanceDependsOnTheNameSwitch) {
+TEST_F(ViewerTest, TitleAndIniFileOfTheInstanceFollowTheNameSwitch) {
   const struct {
     std::vector<std::wstring> arguments;
-    const wchar_t* title;
+    const wchar_t *title, *ini;
   } cases[] = {
-      {{}, L"taverlune image viewer"},
-      {{L"/taverlune"}, L"taverlune - taverlune"},
-      {{L"/work"}, L"taverlune - work"},
+      {{}, L"taverlune image viewer", L"taverlune.ini"},
+      {{L"/taverlune"}, L"taverlune - taverlune", L"taverlune.ini"},
+      {{L"/work"}, L"taverlune - work", L"work.ini"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    for (const wchar_t* name : {L"taverlune.ini", L"work.ini"}) ::DeleteFileW((appData_ + L"\\taverlune\\" + name).c_str());
     Start(c.arguments);
-    EXPECT_EQ(TitleOf(form_->Window()), c.title) << (c.arguments.empty() ? L"" : c.arguments[0]);
+    EXPECT_EQ(TitleOf(form_->Window()), c.title);
+    CloseWindow();
+    EXPECT_EQ(FilesIn(appData_ + L"\\taverlune"), std::set<std::wstring>{c.ini});
   }
 }
 

@@ -1,6 +1,5 @@
 // The viewer as a user drives it: real window, real files, real keys.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,8 @@
 #include "settings/list_file.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/imaging/picture_files.h"
+#include "tests/settings/test_support.h"
+#include "tests/support/drop_block.h"
 #include "tools/sample_files.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
@@ -37,10 +38,18 @@ TEST_F(ViewerTest, KeysStepThroughTheFolderAndWrap) {
   }
 }
 
-TEST_F(ViewerTest, UnshowableEntriesArePassedOverAndStayOnDisk) {
+// A decompression bomb among them: 64250 x 64250 pixels declared in a few
+// hundred bytes.
+TEST_F(ViewerTest, UnshowableEntriesAndADecompressionBombArePassedOverAndStayOnDisk) {
   WritePicture(L"a.png", kRed);
   const std::string junk = "\x89PNG\r\n\x1a\n not a picture";
   const std::wstring broken = folder_.WriteBytes(L"pictures\\b.png", junk);
+  std::string bomb = EncodeWithGdiplus(8, 8, [](int, int) { return kGreen; }, L"image/jpeg");
+  const std::size_t frame = bomb.find("\xFF\xC0");
+  ASSERT_NE(frame, std::string::npos);
+  bomb[frame + 1] = '\xC2';
+  bomb.replace(frame + 5, 4, "\xFA\xFA\xFA\xFA");
+  const std::wstring bombPath = folder_.WriteBytes(L"pictures\\b2.jpg", bomb);
   // A valid end record with no members: detected as a ZIP, lists nothing.
   const std::wstring empty = folder_.WriteBytes(L"pictures\\c.zip", MakeZip({}));
   WritePicture(L"d.png", kBlue);
@@ -51,6 +60,7 @@ TEST_F(ViewerTest, UnshowableEntriesArePassedOverAndStayOnDisk) {
   Press(VK_SPACE, tv::kShift);
   EXPECT_EQ(Shown(), L"a.png");
   EXPECT_EQ(ReadAllBytes(broken), junk);
+  EXPECT_EQ(ReadAllBytes(bombPath), bomb);
   EXPECT_TRUE(tv::IsExistingFile(empty));
 }
 
@@ -209,35 +219,11 @@ TEST_F(ViewerTest, InformationWithoutAPictureShowsTheProgramsOwnVersion) {
   EXPECT_EQ(form_->RecordedMessages().back(), L"version 3.1.4.1");  // the test program's version block
 }
 
-TEST_F(ViewerTest, DecompressionBombIsPassedOverForTheNextPicture) {
-  WritePicture(L"a.png", kRed);
-  // 64250 x 64250 pixels declared in a few hundred bytes.
-  std::string bomb = EncodeWithGdiplus(8, 8, [](int, int) { return kGreen; }, L"image/jpeg");
-  const std::size_t frame = bomb.find("\xFF\xC0");
-  ASSERT_NE(frame, std::string::npos);
-  bomb[frame + 1] = '\xC2';
-  bomb.replace(frame + 5, 4, "\xFA\xFA\xFA\xFA");
-  const std::wstring bombPath = folder_.WriteBytes(L"pictures\\b.jpg", bomb);
-  WritePicture(L"c.png", kBlue);
-  Start({pictures_});
-  Press(VK_SPACE);
-  EXPECT_EQ(Shown(), L"c.png");
-  EXPECT_EQ(form_->List().ActiveList().size(), 2u);
-  EXPECT_EQ(ReadAllBytes(bombPath), bomb);
-}
-
 TEST_F(ViewerTest, DroppedFilesReplaceTheList) {
   WritePicture(L"a.png", kRed);
   const std::wstring dropped = WritePicture(L"dropped.png", kGreen);
   Start({pictures_ + L"\\a.png"});
-  // The block the shell hands over: DROPFILES, then NUL-separated paths.
-  HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + (dropped.size() + 2) * sizeof(wchar_t));
-  auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-  header->pFiles = sizeof(DROPFILES);
-  header->fWide = TRUE;
-  std::copy(dropped.begin(), dropped.end(), reinterpret_cast<wchar_t*>(header + 1));
-  ::GlobalUnlock(block);
-  ::SendMessageW(form_->Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
+  ::SendMessageW(form_->Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({dropped})), 0);
   Pump();
   EXPECT_EQ(Shown(), L"dropped.png");
   EXPECT_EQ(form_->List().FileList().size(), 1u);
@@ -250,26 +236,12 @@ TEST_F(ViewerTest, SavedFileListOpensAtItsRememberedEntry) {
   tv::ShownPosition position;
   position.ShowIndex = 2;
   position.ShowFileName = list[2].path;
-  struct Quiet : tv::SettingsHost {
-    void ShowMessage(const tv::UserMessage&) override {}
-    void OfferFirstStartShortcut() override {}
-    bool CancelRequested() override { return false; }
-  } quiet;
+  RecordingHost quiet;
   const std::wstring saved = folder_.Join(L"my list.tfl");
   ASSERT_TRUE(tv::SaveListFile(saved, list, position, quiet));
   Start({saved});
   EXPECT_EQ(form_->List().FileList().size(), 3u);
   EXPECT_EQ(Shown(), L"c.png");
-}
-
-TEST_F(ViewerTest, NamedInstanceHasItsTitleAndItsOwnIniFile) {
-  Start({L"/work"});
-  wchar_t title[64] = {};
-  ::GetWindowTextW(form_->Window(), title, 64);
-  EXPECT_STREQ(title, L"taverlune - work");
-  CloseWindow();
-  EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\work.ini"));
-  EXPECT_FALSE(tv::IsExistingFile(IniPath()));
 }
 
 TEST_F(ViewerTest, ProgramFolderComesFromTheModuleNotTheCommandLine) {
