@@ -91,13 +91,11 @@ TEST(SettingsText, OutOfRangeValuesAreClamped) {
                    {L"SSInterval=-5000", L"SSInterval=1000"}, {L"SSInterval=99999999999", L"SSInterval=86400000"},
                    {L"MaxHistoryNum=99", L"MaxHistoryNum=50"}, {L"SizeRatio=-2.5", L"SizeRatio=0.000001"},
                    {L"LoadLastFile=true\nShowArchive=-5", L"ShowArchive=-1"},
-                   {L"CenterX=-7x7", L"CenterX=-77"}});  // unclamped keys keep odd values
+                   {L"CenterX=-7x7", L"CenterX=-77"},  // unclamped keys keep odd values
+                   // colours as colour references; opaque ARGB black is black
+                   {L"FullFillColor=4278190080", L"FullFillColor=0"}, {L"FullFillColor=16777216", L"FullFillColor=16777215"},
+                   {L"FrameColor=-1", L"FrameColor=0"}});
   EXPECT_GT(ReadBack(L"SizeRatio=x").SizeRatio, 0.0);
-}
-
-TEST(SettingsText, ColourValuesAreClampedAsColourReferences) {
-  ExpectRewritten({{L"FullFillColor=4278190080", L"FullFillColor=0"},  // opaque ARGB black: black
-                   {L"FullFillColor=16777216", L"FullFillColor=16777215"}, {L"FrameColor=-1", L"FrameColor=0"}});
   EXPECT_EQ(ReadBack(L"FullFillColor=255").FullFillColor, 0xFFFF0000u);  // red
 }
 
