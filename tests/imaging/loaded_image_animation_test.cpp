@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <tuple>
+
 #include "tests/imaging/loader_fixture.h"
 #include "tests/imaging/picture_files.h"
 
@@ -39,39 +41,43 @@ class AnimationLoaderTest : public tvtest::LoaderFixture {
   }
 };
 
-TEST_F(AnimationLoaderTest, GifLoopCountAndDelaysAreReadFromItsBlocks) {
+// A delay of 0 counts as 100 ms in both formats.
+TEST_F(AnimationLoaderTest, LoopCountsAndDelaysAreReadAndAnimatedGifsAreInternalWhateverTheMask) {
+  loader.SetInternalLoaderMask(L"");
   ASSERT_TRUE(Load(L"a.gif", SolidFramesGif(3, 16, {0, 5, 1}, 2)));
+  EXPECT_EQ(loader.decoderKind(), DecoderKind::Gdiplus);
   EXPECT_EQ(loader.animationKind(), 1);
+  EXPECT_EQ(loader.frameCount(), 3u);
   EXPECT_EQ(loader.loopCount(), 2u);
   EXPECT_EQ(loader.frameDelays(), (std::vector<std::uint32_t>{100, 50, 10}));
-  ASSERT_TRUE(Load(L"b.gif", SolidFramesGif(2, 16, {7, 7}, 0)));
+  EXPECT_EQ(SourcePixel(5, 5), kFrameColours[0]);
+  ASSERT_TRUE(Load(L"b.gif", SolidFramesGif(2, 16, {7}, 0)));
   EXPECT_EQ(loader.loopCount(), 0u);
+  const auto solid = [](std::uint32_t c) { return [c](int, int) { return 0xFF000000u | c; }; };
+  ASSERT_TRUE(Load(L"c.webp", tvtest::MakeAnimatedWebp(16, 12, {{solid(kFrameColours[0]), 0},
+                                                              {solid(kFrameColours[1]), 250},
+                                                              {solid(kFrameColours[2]), 40}}, 3)));
+  EXPECT_EQ(loader.animationKind(), 2);
+  EXPECT_EQ(loader.frameCount(), 3u);
+  EXPECT_EQ(loader.loopCount(), 3u);
+  EXPECT_EQ(loader.frameDelays(), (std::vector<std::uint32_t>{100, 250, 40}));
+  EXPECT_EQ(SourcePixel(5, 5), kFrameColours[0]);
 }
 
-TEST_F(AnimationLoaderTest, GifFramesPlayInOrderPreRenderedAndFrameByFrame) {
-  for (const std::uint64_t limit : {kPreRenderLimitBits, std::uint64_t{0}}) {
-    SCOPED_TRACE(limit);
-    loader.SetPreRenderLimit(limit);
-    ASSERT_TRUE(Load(L"a.gif", SolidFramesGif(3, 16, {2, 2, 2}, 2)));
-    EXPECT_EQ(loader.framesPreRendered(), limit != 0);
-    const std::uint32_t r = kFrameColours[0], g = kFrameColours[1], b = kFrameColours[2];
-    EXPECT_EQ(Play(20), (std::vector<std::uint32_t>{r, g, b, r, g, b}));
-    EXPECT_FALSE(loader.animating());
-    EXPECT_EQ(loader.animationClock().currentFrame(), 2u);  // the last frame stays
-  }
-}
-
-TEST_F(AnimationLoaderTest, WebpFramesPlayInOrderPreRenderedAndStreamed) {
-  for (const std::uint64_t limit : {kPreRenderLimitBits, std::uint64_t{0}}) {
-    SCOPED_TRACE(limit);
-    loader.SetPreRenderLimit(limit);
-    ASSERT_TRUE(Load(L"a.webp", SolidFramesWebp(3, 16, 20, 2)));
-    EXPECT_EQ(loader.animationKind(), 2);
-    EXPECT_EQ(loader.framesPreRendered(), limit != 0);
-    const std::uint32_t r = kFrameColours[0], g = kFrameColours[1], b = kFrameColours[2];
-    EXPECT_EQ(Play(20), (std::vector<std::uint32_t>{r, g, b, r, g, b}));
-    EXPECT_FALSE(loader.animating());
-  }
+TEST_F(AnimationLoaderTest, FramesPlayInOrderPreRenderedAndOneByOne) {
+  const std::uint32_t r = kFrameColours[0], g = kFrameColours[1], b = kFrameColours[2];
+  for (const auto& [name, bytes, kind] : {std::tuple{L"a.gif", SolidFramesGif(3, 16, {2}, 2), 1},
+                                          std::tuple{L"a.webp", SolidFramesWebp(3, 16, 20, 2), 2}})
+    for (const std::uint64_t limit : {kPreRenderLimitBits, std::uint64_t{0}}) {
+      SCOPED_TRACE(testing::Message() << name << " limit " << limit);
+      loader.SetPreRenderLimit(limit);
+      ASSERT_TRUE(Load(name, bytes));
+      EXPECT_EQ(loader.animationKind(), kind);
+      EXPECT_EQ(loader.framesPreRendered(), limit != 0);
+      EXPECT_EQ(Play(20), (std::vector<std::uint32_t>{r, g, b, r, g, b}));
+      EXPECT_FALSE(loader.animating());
+      EXPECT_EQ(loader.animationClock().currentFrame(), 2u);  // the last frame stays
+    }
 }
 
 TEST_F(AnimationLoaderTest, WebpCorruptFrameEndsTheAnimationBeforeIt) {
