@@ -198,18 +198,14 @@ TEST_F(ViewerTest, CameraPictureIsTurnedUprightByItsExifOrientation) {
   EXPECT_EQ(form_->View().PictureRect().height, 120);
 }
 
-TEST_F(ViewerTest, KeyIShowsTheInformationAndTransparencySetsTheAlpha) {
+// The transparency commands are checked with the other option commands.
+TEST_F(ViewerTest, KeyIShowsTheInformation) {
   WritePicture(L"info.png", kBlue, 33, 22);
   Start({pictures_});
   Press('I');
   ASSERT_FALSE(form_->RecordedMessages().empty());
   EXPECT_NE(form_->RecordedMessages().back().find(L"info.png"), std::wstring::npos);
   EXPECT_NE(form_->RecordedMessages().back().find(L"33"), std::wstring::npos);
-  Command(IDM_TRANSPARENCY_50);
-  BYTE alpha = 0;
-  DWORD flags = 0;
-  ASSERT_TRUE(::GetLayeredWindowAttributes(form_->Window(), nullptr, &alpha, &flags));
-  EXPECT_EQ(alpha, 128);
 }
 
 TEST_F(ViewerTest, InformationWithoutAPictureShowsTheProgramsOwnVersion) {
