@@ -4,8 +4,6 @@
 #include <bit>
 #include <cstring>
 #include <iterator>
-#include <system_error>
-#include <thread>
 #include <unordered_set>
 
 #include "imaging/pixel_convert.h"
@@ -139,103 +137,52 @@ bool ReadPluginBitmapLayout(const std::uint8_t* header, std::size_t headerSize, 
   return true;
 }
 
-namespace {
-
-// What every row of one plug-in bitmap is converted with, worked out once.
-struct RowConverter {
-  const PluginBitmapLayout& layout;
-  const std::uint8_t* bits;
-  std::uint32_t* target;
-  std::uint32_t palette[256];
-  MaskedChannel red, green, blue;
-  bool plainBgrx;
-
-  RowConverter(const PluginBitmapLayout& from, const std::uint8_t* header, const std::uint8_t* pixelBits,
-               std::uint32_t* out)
-      : layout(from),
-        bits(pixelBits),
-        target(out),
-        red(from.masks[0]),
-        green(from.masks[1]),
-        blue(from.masks[2]),
-        plainBgrx(from.bitCount == 32 && from.masks[0] == 0xFF0000 && from.masks[1] == 0xFF00 &&
-                  from.masks[2] == 0xFF) {
-    // Indices past the table's end show black, as GDI shows them.
-    std::fill(std::begin(palette), std::end(palette), 0xFF000000u);
-    const std::uint8_t* table = header + layout.colourTableOffset;
-    for (std::size_t i = 0; layout.bitCount <= 8 && i < layout.colourCount; ++i)
-      palette[i] = 0xFF000000u | (Read32(table + i * 4) & 0xFFFFFFu);
-  }
-
-  std::uint32_t FromMasks(std::uint32_t pixel) const {
-    return 0xFF000000u | red(pixel) << 16 | green(pixel) << 8 | blue(pixel);
-  }
-
-  // Target rows [first, end): each source row goes straight into its place,
-  // one loop per depth.
-  void Rows(int first, int end) const {
-    const auto width = static_cast<std::size_t>(layout.width);
-    for (int y = first; y < end; ++y) {
-      const int sourceRow = layout.topDown ? y : layout.height - 1 - y;
-      const std::uint8_t* row = bits + static_cast<std::size_t>(sourceRow) * layout.stride;
-      std::uint32_t* out = target + static_cast<std::size_t>(y) * width;
-      switch (layout.bitCount) {
-        case 1:
-          for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
-          break;
-        case 4:
-          for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
-          break;
-        case 8:
-          for (std::size_t x = 0; x < width; ++x) out[x] = palette[row[x]];
-          break;
-        case 16:
-          for (std::size_t x = 0; x < width; ++x) out[x] = FromMasks(Read16(row + x * 2));
-          break;
-        case 24:
-          ExpandBgrOpaque(row, out, width);
-          break;
-        default:
-          if (plainBgrx) {
-            CopyOpaque(row, out, width);
-          } else {
-            for (std::size_t x = 0; x < width; ++x) out[x] = FromMasks(Read32(row + x * 4));
-          }
-          break;
-      }
-    }
-  }
-};
-
-// Below this many pixels a second thread costs more than it saves.
-constexpr std::uint64_t kPixelsPerThread = 1u << 20;
-constexpr unsigned kMaxThreads = 4;
-
-}  // namespace
-
 void ConvertPluginBitmap(const PluginBitmapLayout& layout, const std::uint8_t* header, const std::uint8_t* bits,
                          std::uint32_t* target) {
-  const RowConverter converter(layout, header, bits, target);
-  // Most of the time goes into touching the fresh target memory for the
-  // first time, which the system does as fast on every core: large pictures
-  // are split into bands, the last converted on this thread.
-  const std::uint64_t pixels = static_cast<std::uint64_t>(layout.width) * static_cast<std::uint64_t>(layout.height);
-  unsigned bands = static_cast<unsigned>(std::min<std::uint64_t>(pixels / kPixelsPerThread, kMaxThreads));
-  bands = std::max(1u, std::min({bands, std::thread::hardware_concurrency(), static_cast<unsigned>(layout.height)}));
-  std::thread helpers[kMaxThreads - 1];
-  unsigned started = 0;
-  int first = 0;
-  for (; started + 1 < bands; ++started) {
-    const int end = static_cast<int>(static_cast<std::uint64_t>(layout.height) * (started + 1) / bands);
-    try {
-      helpers[started] = std::thread([&converter, first, end] { converter.Rows(first, end); });
-    } catch (const std::system_error&) {
-      break;  // no thread to be had: this one does the rest
+  // Indices past the table's end show black, as GDI shows them.
+  std::uint32_t palette[256];
+  std::fill(std::begin(palette), std::end(palette), 0xFF000000u);
+  const std::uint8_t* table = header + layout.colourTableOffset;
+  for (std::size_t i = 0; layout.bitCount <= 8 && i < layout.colourCount; ++i)
+    palette[i] = 0xFF000000u | (Read32(table + i * 4) & 0xFFFFFFu);
+  const MaskedChannel red(layout.masks[0]), green(layout.masks[1]), blue(layout.masks[2]);
+  const auto fromMasks = [&](std::uint32_t pixel) {
+    return 0xFF000000u | red(pixel) << 16 | green(pixel) << 8 | blue(pixel);
+  };
+  const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000 && layout.masks[1] == 0xFF00 &&
+                         layout.masks[2] == 0xFF;
+  const auto width = static_cast<std::size_t>(layout.width);
+  // Each source row goes straight into its place in the target, one loop
+  // per depth: large pictures spend their time here.
+  for (int y = 0; y < layout.height; ++y) {
+    const int sourceRow = layout.topDown ? y : layout.height - 1 - y;
+    const std::uint8_t* row = bits + static_cast<std::size_t>(sourceRow) * layout.stride;
+    std::uint32_t* out = target + static_cast<std::size_t>(y) * width;
+    switch (layout.bitCount) {
+      case 1:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 8] >> (7 - x % 8)) & 1];
+        break;
+      case 4:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[(row[x / 2] >> (x % 2 ? 0 : 4)) & 0xF];
+        break;
+      case 8:
+        for (std::size_t x = 0; x < width; ++x) out[x] = palette[row[x]];
+        break;
+      case 16:
+        for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read16(row + x * 2));
+        break;
+      case 24:
+        ExpandBgrOpaque(row, out, width);
+        break;
+      default:
+        if (plainBgrx) {
+          CopyOpaque(row, out, width);
+        } else {
+          for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read32(row + x * 4));
+        }
+        break;
     }
-    first = end;
   }
-  converter.Rows(first, layout.height);
-  for (unsigned i = 0; i < started; ++i) helpers[i].join();
 }
 
 }  // namespace tv
