@@ -1,8 +1,12 @@
 #include "imaging/plugin_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <iterator>
 #include <unordered_set>
+
+#include "imaging/pixel_convert.h"
 
 namespace tv {
 
@@ -19,16 +23,27 @@ std::uint32_t Read32(const std::uint8_t* p) {
 }
 std::uint16_t Read16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 
-// Scales the bits of one mask to 0..255.
-std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const std::uint32_t value = (pixel & mask) >> shift;
-  const int width = std::popcount(mask >> shift);
-  if (width >= 8) return value >> (width - 8);
-  const std::uint32_t maximum = (1u << width) - 1;
-  return (value * 255 + maximum / 2) / maximum;
-}
+// One colour channel of a 16- or 32-bit pixel: the masked bits shifted down
+// to at most 8, then scaled to 0..255 through a table, so every pixel costs
+// the same few operations whatever the mask.
+struct MaskedChannel {
+  std::uint32_t mask = 0;
+  int shift = 0;
+  std::uint8_t scaled[256] = {};
+
+  explicit MaskedChannel(std::uint32_t channelMask) : mask(channelMask) {
+    if (mask == 0) return;
+    const int low = std::countr_zero(mask);
+    // Measured to the highest bit, so even a mask with gaps stays in 0..255.
+    const int span = static_cast<int>(std::bit_width(mask >> low));
+    const int dropped = span > 8 ? span - 8 : 0;
+    shift = low + dropped;
+    const std::uint32_t maximum = (1u << (span - dropped)) - 1;
+    for (std::uint32_t v = 0; v <= maximum; ++v)
+      scaled[v] = static_cast<std::uint8_t>(span >= 8 ? v : (v * 255 + maximum / 2) / maximum);
+  }
+  std::uint32_t operator()(std::uint32_t pixel) const { return scaled[(pixel & mask) >> shift]; }
+};
 
 }  // namespace
 
@@ -124,22 +139,21 @@ bool ReadPluginBitmapLayout(const std::uint8_t* header, std::size_t headerSize, 
 
 void ConvertPluginBitmap(const PluginBitmapLayout& layout, const std::uint8_t* header, const std::uint8_t* bits,
                          std::uint32_t* target) {
+  // Indices past the table's end show black, as GDI shows them.
+  std::uint32_t palette[256];
+  std::fill(std::begin(palette), std::end(palette), 0xFF000000u);
   const std::uint8_t* table = header + layout.colourTableOffset;
-  const auto fromTable = [&](std::size_t index) -> std::uint32_t {
-    if (index >= layout.colourCount) return 0xFF000000u;
-    return 0xFF000000u | (Read32(table + index * 4) & 0xFFFFFFu);
-  };
+  for (std::size_t i = 0; layout.bitCount <= 8 && i < layout.colourCount; ++i)
+    palette[i] = 0xFF000000u | (Read32(table + i * 4) & 0xFFFFFFu);
+  const MaskedChannel red(layout.masks[0]), green(layout.masks[1]), blue(layout.masks[2]);
   const auto fromMasks = [&](std::uint32_t pixel) {
-    return 0xFF000000u | Channel(pixel, layout.masks[0]) << 16 | Channel(pixel, layout.masks[1]) << 8 |
-           Channel(pixel, layout.masks[2]);
+    return 0xFF000000u | red(pixel) << 16 | green(pixel) << 8 | blue(pixel);
   };
-  std::uint32_t palette[256] = {};
-  if (layout.bitCount <= 8)
-    for (std::size_t i = 0; i < 256; ++i) palette[i] = fromTable(i);
-  const auto width = static_cast<std::size_t>(layout.width);
   const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000 && layout.masks[1] == 0xFF00 &&
                          layout.masks[2] == 0xFF;
-  // One loop per depth: large pictures spend their time here.
+  const auto width = static_cast<std::size_t>(layout.width);
+  // Each source row goes straight into its place in the target, one loop
+  // per depth: large pictures spend their time here.
   for (int y = 0; y < layout.height; ++y) {
     const int sourceRow = layout.topDown ? y : layout.height - 1 - y;
     const std::uint8_t* row = bits + static_cast<std::size_t>(sourceRow) * layout.stride;
@@ -158,13 +172,11 @@ void ConvertPluginBitmap(const PluginBitmapLayout& layout, const std::uint8_t* h
         for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read16(row + x * 2));
         break;
       case 24:
-        for (std::size_t x = 0; x < width; ++x, row += 3)
-          out[x] = 0xFF000000u | static_cast<std::uint32_t>(row[2]) << 16 | static_cast<std::uint32_t>(row[1]) << 8 |
-                   row[0];
+        ExpandBgrOpaque(row, out, width);
         break;
       default:
         if (plainBgrx) {
-          for (std::size_t x = 0; x < width; ++x) out[x] = 0xFF000000u | Read32(row + x * 4);
+          CopyOpaque(row, out, width);
         } else {
           for (std::size_t x = 0; x < width; ++x) out[x] = fromMasks(Read32(row + x * 4));
         }

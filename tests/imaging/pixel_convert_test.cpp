@@ -43,12 +43,14 @@ TEST(PixelConvert, FlattenInPlaceAndCopyMatchTheBlendForEveryAlpha) {
 
 TEST(PixelConvert, OpaqueCopiesSetAlphaAndKeepColours) {
   const std::vector<std::uint32_t> source = {0x00102030u, 0x7F405060u, 0xFF708090u};
-  std::vector<std::uint32_t> target(4, 0), expanded(4, 0);
+  std::vector<std::uint32_t> target(4, 0), expanded(6, 0);
   tv::CopyOpaque(source.data(), target.data(), source.size());
   EXPECT_EQ(target, (std::vector<std::uint32_t>{0xFF102030u, 0xFF405060u, 0xFF708090u, 0}));
-  const std::uint8_t bgr[] = {0x30, 0x20, 0x10, 0x60, 0x50, 0x40, 0xFF, 0x00, 0x80};
-  tv::ExpandBgrOpaque(bgr, expanded.data(), 3);
-  EXPECT_EQ(expanded, (std::vector<std::uint32_t>{0xFF102030u, 0xFF405060u, 0xFF8000FFu, 0}));
+  // Five pixels: one block of four taken as whole words, and a tail.
+  const std::uint8_t bgr[] = {0x30, 0x20, 0x10, 0x60, 0x50, 0x40, 0xFF, 0x00, 0x80, 0x01, 0x02, 0x03, 0xAA, 0xBB, 0xCC};
+  tv::ExpandBgrOpaque(bgr, expanded.data(), 5);
+  EXPECT_EQ(expanded,
+            (std::vector<std::uint32_t>{0xFF102030u, 0xFF405060u, 0xFF8000FFu, 0xFF030201u, 0xFFCCBBAAu, 0}));
 }
 
 }  // namespace

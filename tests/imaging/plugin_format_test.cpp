@@ -165,3 +165,15 @@ TEST(PluginFormat, OneBitPicturesUseTheirTwoColours) {
   const int set[10] = {1, 0, 1, 0, 0, 1, 0, 1, 1, 0};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(out[i], set[i] ? 0xFFABCDEFu : 0xFF123456u) << i;
 }
+
+// A mask with a gap in it (0b101) once scaled its value past 255, into the
+// next channel's bits.
+TEST(PluginFormat, MaskWithAGapStaysInsideItsOwnChannel) {
+  const auto header = Header(1, 1, 32, 3, {0xFF0000, 0xFF00, 0x5});
+  const std::vector<std::uint8_t> bits = {0x05, 0, 0, 0};
+  PluginBitmapLayout layout;
+  ASSERT_TRUE(ReadPluginBitmapLayout(header.data(), header.size(), bits.size(), layout));
+  std::uint32_t out = 0;
+  ConvertPluginBitmap(layout, header.data(), bits.data(), &out);
+  EXPECT_EQ(out, 0xFF0000B6u);  // 5 of 7 scaled to 182, green untouched
+}
