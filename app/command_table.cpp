@@ -130,7 +130,7 @@ std::span<const CommandRow> CommandRows() {
       One(IDM_BORDER_COLOR, &M::RunPlain<&M::ChooseBorderColor>),
       Group(IDM_FONT_SIZE_7, IDM_FONT_SIZE_21, &M::SetFontSize, Radio(&S::FontSize, kFontSizes)),
       Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, &M::ChooseSetting, Radio(&S::TrayIconColor)),
-      Group(IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE, later, Radio(&S::UseCursorSize)),
+      Group(IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE, &M::SetCursorSize, Radio(&S::UseCursorSize)),
       One(IDM_SET_PLUGIN_FOLDER, &M::RunPlain<&M::SetPluginFolderCommand>),
       One(IDM_OPEN_PLUGIN_DIALOG, &M::RunPlain<&M::OpenPluginDialogCommand>),
       One(IDM_INTERNAL_LOADER_EXTENSION, later),

@@ -176,8 +176,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetSlideShowInterval(const CommandRow& row, int index);
   void ToggleFixRotate(const CommandRow& row, int index);
   void ToggleHideTaskButton(const CommandRow& row, int index);
-  // Also makes the file-list font; the start-up call passes a row without a rule.
+  // Also makes the file-list font.
   void SetFontSize(const CommandRow& row, int index);
+  // Also loads the cursors of the size.
+  void SetCursorSize(const CommandRow& row, int index);
   // The colour dialog with the kept custom colours; false when cancelled.
   bool ChooseColour(Argb& colour);
   void ChooseBackgroundColor();
@@ -283,7 +285,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // startup pieces
   bool RegisterWindowClass();
   bool CreateMainWindow();
-  void ApplyLoadedSettings();
+  // Runs the option handlers before `initialized` is set, so that they
+  // bring menu, window and timers in line with the loaded settings.
+  void SyncMenusAtStartup();
   void ApplyAlpha();
 
   // FileListHost
