@@ -129,7 +129,7 @@ std::span<const CommandRow> CommandRows() {
       Group(IDM_BORDER_WIDTH_0, IDM_BORDER_WIDTH_30, &M::SetBorderWidth, Radio(&S::FrameWidth, kBorderWidths)),
       One(IDM_BORDER_COLOR, &M::RunPlain<&M::ChooseBorderColor>),
       Group(IDM_FONT_SIZE_7, IDM_FONT_SIZE_21, &M::SetFontSize, Radio(&S::FontSize, kFontSizes)),
-      Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, &M::ChooseSetting, Radio(&S::TrayIconColor)),
+      Group(IDM_TRAY_ICON_GREEN, IDM_TRAY_ICON_BLACK, &M::SetTrayIconColor, Radio(&S::TrayIconColor)),
       Group(IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE, &M::SetCursorSize, Radio(&S::UseCursorSize)),
       One(IDM_SET_PLUGIN_FOLDER, &M::RunPlain<&M::SetPluginFolderCommand>),
       One(IDM_OPEN_PLUGIN_DIALOG, &M::RunPlain<&M::OpenPluginDialogCommand>),

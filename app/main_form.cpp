@@ -298,6 +298,7 @@ bool MainForm::SaveSettingsNow() {
 void MainForm::RunClosingSequence() {
   if (closing_) return;
   closing_ = true;
+  tray_.Remove();
   slideTimer_.Kill();
   idleTimer_.Kill();
   StopAnimationAndRelease();

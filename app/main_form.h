@@ -22,6 +22,7 @@
 #include "app/key_map.h"
 #include "app/load_progress.h"
 #include "app/timer_record.h"
+#include "app/tray_icon.h"
 #include "filelist/folder_scanner.h"
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
@@ -79,6 +80,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HMENU PopupMenu() const { return popup_; }
   int BusyDepth() const { return busyDepth_; }
   int MenuOpen() const { return menuOpen_; }
+  const TrayIcon& Tray() const { return tray_; }
+  int TrayColourShown() const { return trayColour_; }
 
   // The window's context menu at a screen point; returns once it closed.
   void TrackPopupAt(POINT point);
@@ -184,6 +187,13 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool ChooseColour(Argb& colour);
   void ChooseBackgroundColor();
   void ChooseBorderColor();
+
+  // the notification-area icon (main_form_tray.cpp)
+  // Adds the icon in the colour of TrayIconColor with the instance's tip, or
+  // brings it up to date.
+  void ShowTrayIcon();
+  void SetTrayIconColor(const CommandRow& row, int index);
+  LRESULT OnTrayMessage(WPARAM, LPARAM, bool&);
 
   // the popup menu (main_form_popup_menu.cpp)
   std::wstring PixelRgbTextAt(POINT screenPoint) const;
@@ -396,6 +406,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool lastSceneDragging_ = false;
   int animationPauseDepth_ = 0;
   MouseController mouse_{view_, *this, *this};
+  TrayIcon tray_;
+  UniqueIcon trayPicture_;
+  int trayColour_ = -1;  // the colour trayPicture_ was loaded in
   HCURSOR handCursor_ = nullptr;
   HCURSOR grabCursor_ = nullptr;
   HCURSOR blankCursor_ = nullptr;

@@ -139,6 +139,7 @@ void MainForm::SyncMenusAtStartup() {
                                     IDM_TRAY_ICON_GREEN, IDM_WHEEL_DEFAULT, IDM_FONT_SIZE_7, IDM_TRANSPARENCY_100,
                                     IDM_CURSOR_SIZE_NORMAL};
   if (initialized_) return;
+  ShowTrayIcon();
   const Settings loaded = settings_;
   for (const int id : kToggles) {
     const CommandRow* row = FindCommandRow(id, CommandFacts{loaded});

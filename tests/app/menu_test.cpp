@@ -2,14 +2,17 @@
 // real menus, real ini file.
 #include <windows.h>
 #include <colordlg.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
+#include "util/window_messages.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
 
@@ -77,6 +80,7 @@ struct OpenMenu {
 
 OpenMenu* watched = nullptr;
 const tv::MainForm* watchedForm = nullptr;
+std::function<void()> whileMenuOpen;
 
 // Runs in the menu's own modal loop: the menu is up, read it and close it.
 LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
@@ -85,6 +89,7 @@ LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
     watched->seen = true;
     watched->menuOpen = watchedForm->MenuOpen();
     CollectItems(watchedForm->PopupMenu(), watched->items);
+    if (whileMenuOpen) whileMenuOpen();
     ::EndMenu();
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -97,10 +102,12 @@ void CALLBACK CloseStuckMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 class MenuTest : public ViewerTest {
  protected:
-  // Opens the popup menu as the menu key does and reads it while it is open.
-  OpenMenu OpenPopupMenu() {
+  // Opens the popup menu as the menu key does and reads it while it is open;
+  // `whileOpen` runs inside the menu's loop.
+  OpenMenu OpenPopupMenu(std::function<void()> whileOpen = {}) {
     OpenMenu open;
     watched = &open;
+    whileMenuOpen = std::move(whileOpen);
     watchedForm = form_.get();
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &WatchMenuLoop, nullptr, ::GetCurrentThreadId());
     EXPECT_NE(hook, nullptr);
@@ -110,6 +117,7 @@ class MenuTest : public ViewerTest {
     ::KillTimer(nullptr, timer);
     if (hook) ::UnhookWindowsHookEx(hook);
     watched = nullptr;
+    whileMenuOpen = nullptr;
     EXPECT_TRUE(open.seen) << "the popup menu never opened";
     EXPECT_EQ(form_->MenuOpen(), 0);
     return open;
@@ -307,6 +315,62 @@ TEST_F(MenuTest, PopupMenuTakesTheListCursorButNothingFromAnEmptyList) {
   OpenPopupMenu();
   EXPECT_EQ(form_->List().ShowIndex(), -1);
   EXPECT_EQ(Shown(), L"");
+}
+
+// ---------------------------------------------------------------- tray icon
+
+// Whether the shell holds the window's icon: only a held icon can be changed.
+bool ShellHoldsIcon(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = tv::kTrayIconId;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+void TrayClick(HWND window, UINT mouseMessage) { ::SendMessageW(window, tv::kTrayMessage, tv::kTrayIconId, mouseMessage); }
+
+TEST_F(MenuTest, TrayIconNamesTheInstanceShowsTheColourChosenAndGoesAtClose) {
+  const std::wstring name(60, L'n');
+  Start({L"/" + name});
+  const HWND window = form_->Window();
+  EXPECT_TRUE(ShellHoldsIcon(window));
+  EXPECT_EQ(form_->Tray().Tip(), (L"taverlune - " + name).substr(0, 63));
+  Command(IDM_TRAY_ICON_BLACK);
+  EXPECT_EQ(form_->TrayColourShown(), 5);
+  CloseWindow();
+  EXPECT_FALSE(ShellHoldsIcon(window));
+  Start({L"/" + name});
+  EXPECT_EQ(form_->TrayColourShown(), 5);
+  Start({});
+  EXPECT_EQ(form_->Tray().Tip(), L"taverlune image viewer");
+}
+
+// Left: hide, show; right: the popup menu; middle: close and save, even when
+// locked. While a dialog or menu of the window is open a click would hide or
+// close the window under it, or open a second menu: it is ignored.
+TEST_F(MenuTest, TrayClicksRouteButWaitWhileADialogOrMenuIsOpen) {
+  Start({});
+  const HWND window = form_->Window();
+  const auto clickAll = [window] {
+    for (UINT click : {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP}) TrayClick(window, click);
+  };
+  WhileDialogOpen([this] { Command(IDM_BACKGROUND_COLOR); }, clickAll);
+  OpenPopupMenu(clickAll);
+  Pump();
+  EXPECT_TRUE(::IsWindowVisible(window));
+  EXPECT_EQ(form_->MenusOpened(), 0);
+  TrayClick(window, WM_LBUTTONUP);
+  EXPECT_FALSE(::IsWindowVisible(window));
+  TrayClick(window, WM_LBUTTONUP);
+  EXPECT_TRUE(::IsWindowVisible(window));
+  TrayClick(window, WM_RBUTTONUP);
+  EXPECT_EQ(form_->MenusOpened(), 1);
+  Command(IDM_LOCK);
+  ASSERT_TRUE(::DeleteFileW(IniPath().c_str()));
+  TrayClick(window, WM_MBUTTONUP);
+  EXPECT_TRUE(PumpUntil([this] { return !form_->Window(); }));
+  EXPECT_TRUE(tv::IsExistingFile(IniPath()));
 }
 
 }  // namespace
