@@ -406,9 +406,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool lastSceneDragging_ = false;
   int animationPauseDepth_ = 0;
   MouseController mouse_{view_, *this, *this};
-  TrayIcon tray_;
   UniqueIcon trayPicture_;
   int trayColour_ = -1;  // the colour trayPicture_ was loaded in
+  TrayIcon tray_;        // after its picture: leaves the shell first
   HCURSOR handCursor_ = nullptr;
   HCURSOR grabCursor_ = nullptr;
   HCURSOR blankCursor_ = nullptr;
