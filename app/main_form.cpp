@@ -219,7 +219,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
   ::ShowWindow(window_, showCommand);
   visible_ = true;
-  ApplyLoadedSettings();
+  SyncMenusAtStartup();
   PaintPicture(false);
   ::UpdateWindow(window_);
   tv::BringToFront(window_, settings_.AlwaysTop);
@@ -230,16 +230,6 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   initialized_ = true;
   view_.SetInitialized(true);
   return true;
-}
-
-void MainForm::ApplyLoadedSettings() {
-  ApplyAlpha();
-  SetFontSize(CommandRow{}, 0);
-  // Still before `initialized`: the handler takes the window to the whole
-  // monitor without flipping the setting.
-  if (settings_.FullScreen) view_.ToggleFullScreen();
-  RestartSlideTimer();
-  MenuMarksChanged();
 }
 
 void MainForm::ApplyAlpha() {
@@ -308,6 +298,7 @@ bool MainForm::SaveSettingsNow() {
 void MainForm::RunClosingSequence() {
   if (closing_) return;
   closing_ = true;
+  tray_.Remove();
   slideTimer_.Kill();
   idleTimer_.Kill();
   StopAnimationAndRelease();

@@ -22,6 +22,7 @@
 #include "app/key_map.h"
 #include "app/load_progress.h"
 #include "app/timer_record.h"
+#include "app/tray_icon.h"
 #include "filelist/folder_scanner.h"
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
@@ -79,6 +80,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HMENU PopupMenu() const { return popup_; }
   int BusyDepth() const { return busyDepth_; }
   int MenuOpen() const { return menuOpen_; }
+  const TrayIcon& Tray() const { return tray_; }
+  int TrayColourShown() const { return trayColour_; }
 
   // The window's context menu at a screen point; returns once it closed.
   void TrackPopupAt(POINT point);
@@ -176,12 +179,21 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetSlideShowInterval(const CommandRow& row, int index);
   void ToggleFixRotate(const CommandRow& row, int index);
   void ToggleHideTaskButton(const CommandRow& row, int index);
-  // Also makes the file-list font; the start-up call passes a row without a rule.
+  // Also makes the file-list font.
   void SetFontSize(const CommandRow& row, int index);
+  // Also loads the cursors of the size.
+  void SetCursorSize(const CommandRow& row, int index);
   // The colour dialog with the kept custom colours; false when cancelled.
   bool ChooseColour(Argb& colour);
   void ChooseBackgroundColor();
   void ChooseBorderColor();
+
+  // the notification-area icon (main_form_tray.cpp)
+  // Adds the icon in the colour of TrayIconColor with the instance's tip, or
+  // brings it up to date.
+  void ShowTrayIcon();
+  void SetTrayIconColor(const CommandRow& row, int index);
+  LRESULT OnTrayMessage(WPARAM, LPARAM, bool&);
 
   // the popup menu (main_form_popup_menu.cpp)
   std::wstring PixelRgbTextAt(POINT screenPoint) const;
@@ -283,7 +295,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // startup pieces
   bool RegisterWindowClass();
   bool CreateMainWindow();
-  void ApplyLoadedSettings();
+  // Runs the option handlers before `initialized` is set, so that they
+  // bring menu, window and timers in line with the loaded settings.
+  void SyncMenusAtStartup();
   void ApplyAlpha();
 
   // FileListHost
@@ -392,6 +406,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool lastSceneDragging_ = false;
   int animationPauseDepth_ = 0;
   MouseController mouse_{view_, *this, *this};
+  UniqueIcon trayPicture_;
+  int trayColour_ = -1;  // the colour trayPicture_ was loaded in
+  TrayIcon tray_;        // after its picture: leaves the shell first
   HCURSOR handCursor_ = nullptr;
   HCURSOR grabCursor_ = nullptr;
   HCURSOR blankCursor_ = nullptr;

@@ -79,6 +79,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {kSetWidthMessage, &MainForm::OnSizeMessage},
       {kSetHeightMessage, &MainForm::OnSizeMessage},
       {WM_ENDSESSION, &MainForm::OnEndSession},
+      {kTrayMessage, &MainForm::OnTrayMessage},
   };
   const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes),
                                   [message](const Route& r) { return r.message == message; });

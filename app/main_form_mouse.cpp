@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "app/main_form.h"
-#include "menus/menu_ids.h"
 
 namespace tv {
 namespace {
@@ -99,9 +98,6 @@ void MainForm::LoadCursorSet() {
   blankCursor_ = ::LoadCursorW(instance_, L"IDC_NONE");
   if (!handCursor_) handCursor_ = ::LoadCursorW(nullptr, IDC_HAND);
   if (!grabCursor_) grabCursor_ = ::LoadCursorW(nullptr, IDC_SIZEALL);
-  if (popup_)
-    ::CheckMenuRadioItem(popup_, IDM_CURSOR_SIZE_NORMAL, IDM_CURSOR_SIZE_EXTRA_LARGE,
-                         static_cast<UINT>(IDM_CURSOR_SIZE_NORMAL + settings_.UseCursorSize), MF_BYCOMMAND);
 }
 
 std::wstring MainForm::PixelRgbText() const {

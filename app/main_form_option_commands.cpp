@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/settings_sync.h"
+#include "menus/menu_ids.h"
 
 namespace tv {
 
@@ -60,9 +61,12 @@ void MainForm::ToggleFixRotate(const CommandRow& row, int index) {
 
 void MainForm::ToggleHideTaskButton(const CommandRow& row, int index) {
   ToggleSetting(row, index);
-  LONG_PTR style = ::GetWindowLongPtrW(window_, GWL_EXSTYLE);
-  style = settings_.HideTaskButton ? (style | WS_EX_TOOLWINDOW) : (style & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW));
-  ::SetWindowLongPtrW(window_, GWL_EXSTYLE, style);
+  const LONG_PTR style = ::GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  const LONG_PTR wanted =
+      settings_.HideTaskButton ? (style | WS_EX_TOOLWINDOW) : (style & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW));
+  // The window is made with the loaded style; start-up has nothing to redo.
+  if (wanted == style) return;
+  ::SetWindowLongPtrW(window_, GWL_EXSTYLE, wanted);
   ::SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   // The taskbar notices the changed style only when the window reappears.
   if (visible_) {
@@ -74,7 +78,7 @@ void MainForm::ToggleHideTaskButton(const CommandRow& row, int index) {
 }
 
 void MainForm::SetFontSize(const CommandRow& row, int index) {
-  if (row.mark.field) ChooseSetting(row, index);
+  ChooseSetting(row, index);
   LOGFONTW font{};
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
   const WindowDC dc(window_);
@@ -84,6 +88,11 @@ void MainForm::SetFontSize(const CommandRow& row, int index) {
   if (!fresh || !listBox_.Handle()) return;
   ::SendMessageW(listBox_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fresh.get()), settings_.ShowingList);
   listFont_ = std::move(fresh);  // the previous font goes once the list no longer uses it
+}
+
+void MainForm::SetCursorSize(const CommandRow& row, int index) {
+  ChooseSetting(row, index);
+  LoadCursorSet();
 }
 
 bool MainForm::ChooseColour(Argb& colour) {
@@ -115,6 +124,35 @@ void MainForm::ChooseBackgroundColor() {
 void MainForm::ChooseBorderColor() {
   if (!ChooseColour(settings_.FrameColor)) return;
   if (!PaintInProgress()) RepaintNow();
+}
+
+// Toggles run only for the settings loaded on, in this order: of two modes
+// that exclude each other and were both stored on, the later one wins. Each
+// group runs with its first item, which before `initialized` stores nothing.
+void MainForm::SyncMenusAtStartup() {
+  static constexpr int kToggles[] = {IDM_ALWAYS_ON_TOP,       IDM_FIT_TO_SCREEN,       IDM_USE_WHOLE_SCREEN,
+                                     IDM_FIX_DIAGONAL_LENGTH, IDM_FIX_SIZE_RATIO,      IDM_FULL_SCREEN,
+                                     IDM_SLIDE_SHOW,          IDM_LOCK,                IDM_FIX_ROTATION,
+                                     IDM_HIDE_TASK_BUTTON,    IDM_SEARCH_SUB_FOLDERS,  IDM_KEEP_PREVIOUS_FILES,
+                                     IDM_KEEP_PREVIOUS_POSITION, IDM_ENABLE_FILE_MASK, IDM_AUTO_LOAD_FILE_FOLDER};
+  static constexpr int kGroups[] = {IDM_ROTATE_NONE, IDM_POSITION_NONE,   IDM_BORDER_WIDTH_0,   IDM_INTERVAL_1S,
+                                    IDM_TRAY_ICON_GREEN, IDM_WHEEL_DEFAULT, IDM_FONT_SIZE_7, IDM_TRANSPARENCY_100,
+                                    IDM_CURSOR_SIZE_NORMAL};
+  if (initialized_) return;
+  ShowTrayIcon();
+  const Settings loaded = settings_;
+  for (const int id : kToggles) {
+    const CommandRow* row = FindCommandRow(id, CommandFacts{loaded});
+    if (!row || !row->mark.flag || !(loaded.*(row->mark.flag))) continue;
+    // An earlier handler may have switched this mode off as it switched its
+    // own on; it runs on the loaded value all the same.
+    SyncSettingsFromView();
+    settings_.*(row->mark.flag) = true;
+    SyncViewFromSettings();
+    RunCommand(id);
+  }
+  for (const int id : kGroups) RunCommand(id);
+  MenuMarksChanged();
 }
 
 }  // namespace tv

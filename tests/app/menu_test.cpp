@@ -1,14 +1,18 @@
 // The popup menu and the history a user reaches through it: real window,
 // real menus, real ini file.
 #include <windows.h>
+#include <colordlg.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
+#include "util/window_messages.h"
 #include "util/file_system.h"
 #include "util/text_file.h"
 
@@ -76,6 +80,7 @@ struct OpenMenu {
 
 OpenMenu* watched = nullptr;
 const tv::MainForm* watchedForm = nullptr;
+std::function<void()> whileMenuOpen;
 
 // Runs in the menu's own modal loop: the menu is up, read it and close it.
 LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
@@ -84,6 +89,7 @@ LRESULT CALLBACK WatchMenuLoop(int code, WPARAM wParam, LPARAM lParam) {
     watched->seen = true;
     watched->menuOpen = watchedForm->MenuOpen();
     CollectItems(watchedForm->PopupMenu(), watched->items);
+    if (whileMenuOpen) whileMenuOpen();
     ::EndMenu();
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -96,10 +102,12 @@ void CALLBACK CloseStuckMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 class MenuTest : public ViewerTest {
  protected:
-  // Opens the popup menu as the menu key does and reads it while it is open.
-  OpenMenu OpenPopupMenu() {
+  // Opens the popup menu as the menu key does and reads it while it is open;
+  // `whileOpen` runs inside the menu's loop.
+  OpenMenu OpenPopupMenu(std::function<void()> whileOpen = {}) {
     OpenMenu open;
     watched = &open;
+    whileMenuOpen = std::move(whileOpen);
     watchedForm = form_.get();
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROC, &WatchMenuLoop, nullptr, ::GetCurrentThreadId());
     EXPECT_NE(hook, nullptr);
@@ -109,6 +117,7 @@ class MenuTest : public ViewerTest {
     ::KillTimer(nullptr, timer);
     if (hook) ::UnhookWindowsHookEx(hook);
     watched = nullptr;
+    whileMenuOpen = nullptr;
     EXPECT_TRUE(open.seen) << "the popup menu never opened";
     EXPECT_EQ(form_->MenuOpen(), 0);
     return open;
@@ -152,7 +161,8 @@ TEST_F(MenuTest, PopupMenuInJapaneseWithEveryOptionSetInTheIniFile) {
       L"AlwaysTop=true\nLocked=true\nFixRotate=true\nHideTaskButton=false\nSearchSubFolder=false\n"
       L"LoadLastFile=true\nEnableFileMask=true\nAutoLoadFileFolder=false\nKeepPreviousPosition=true\n"
       L"FrameWidth=10\nAlphaBlendValue=128\nSSInterval=30000\nFontSize=13\nTrayIconColor=3\n"
-      L"WheelSensitivity=720\nUseCursorSize=1\nPositionMode=2\nSlideShow=true\nHistory0=" + pictures_ + L"\\a.png\n");
+      L"WheelSensitivity=720\nUseCursorSize=1\nPositionMode=2\nSlideShow=true\nHistory0=" + pictures_ + L"\\a.png\n"
+      L"FitToScreen=true\nUseWholeScreen=true\nFixDiagonalLength=true\nFixSizeRatio=true\nFullScreen=true\n");
   uiLanguage_ = tv::UiLanguage::Japanese;
   Start({});
   const OpenMenu open = OpenPopupMenu();
@@ -160,7 +170,8 @@ TEST_F(MenuTest, PopupMenuInJapaneseWithEveryOptionSetInTheIniFile) {
                                    IDM_ENABLE_FILE_MASK, IDM_KEEP_PREVIOUS_POSITION, IDM_BORDER_WIDTH_10,
                                    IDM_TRANSPARENCY_50, IDM_INTERVAL_30S, IDM_FONT_SIZE_13, IDM_TRAY_ICON_YELLOW,
                                    IDM_WHEEL_MIDDLE, IDM_CURSOR_SIZE_LARGE, IDM_POSITION_LEFT_TOP, IDM_ROTATE_NONE,
-                                   IDM_SLIDE_SHOW};
+                                   IDM_SLIDE_SHOW, IDM_USE_WHOLE_SCREEN, IDM_FIX_SIZE_RATIO, IDM_FULL_SCREEN};
+  // Of two modes that exclude each other and were both stored on, the later one is kept.
   EXPECT_EQ(open.Checked(), expected);
   EXPECT_EQ(open.items.at(IDM_HIDE).text, L"隠す(&V)\tCtrl + Space");
   EXPECT_EQ(open.items.at(IDM_ALWAYS_ON_TOP).text, L"常に手前に表示(&T)\tT");
@@ -186,11 +197,12 @@ TEST_F(MenuTest, OptionCommandsRoundTripThroughTheIniFile) {
       {IDM_TRANSPARENCY_50, L"AlphaBlendValue=128"},   {IDM_INTERVAL_1H, L"SSInterval=3600000"},
       {IDM_FONT_SIZE_13, L"FontSize=13"},              {IDM_TRAY_ICON_YELLOW, L"TrayIconColor=3"},
       {IDM_WHEEL_LOW, L"WheelSensitivity=1440"},       {IDM_SLIDE_SHOW, L"SlideShow=true"},
+      {IDM_CURSOR_SIZE_EXTRA_LARGE, L"UseCursorSize=2"},
   };
   const std::set<UINT> expected = {IDM_ALWAYS_ON_TOP, IDM_LOCK, IDM_FIX_ROTATION, IDM_KEEP_PREVIOUS_FILES,
                                    IDM_ENABLE_FILE_MASK, IDM_KEEP_PREVIOUS_POSITION, IDM_BORDER_WIDTH_30,
                                    IDM_TRANSPARENCY_50, IDM_INTERVAL_1H, IDM_FONT_SIZE_13, IDM_TRAY_ICON_YELLOW,
-                                   IDM_WHEEL_LOW, IDM_CURSOR_SIZE_NORMAL, IDM_POSITION_NONE, IDM_ROTATE_NONE,
+                                   IDM_WHEEL_LOW, IDM_CURSOR_SIZE_EXTRA_LARGE, IDM_POSITION_NONE, IDM_ROTATE_NONE,
                                    IDM_SLIDE_SHOW};
   Start({});
   for (const auto& c : commands) Command(c.command);
@@ -206,12 +218,6 @@ TEST_F(MenuTest, OptionCommandsRoundTripThroughTheIniFile) {
   ASSERT_TRUE(::GetLayeredWindowAttributes(form_->Window(), nullptr, &alpha, &flags));
   EXPECT_EQ(alpha, 128);
   EXPECT_EQ(::GetWindowLongPtrW(form_->Window(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-}
-
-TEST_F(MenuTest, HistoryStartsGreyedWithoutEntries) {
-  Start({});
-  EXPECT_TRUE(form_->CurrentSettings().History.empty());
-  EXPECT_TRUE(ItemState(form_->PopupMenu(), IDM_HISTORY) & MFS_GRAYED);
 }
 
 // Choosing an entry moves it to the front before it is opened; the path
@@ -270,6 +276,101 @@ TEST_F(MenuTest, ClearHistoryEmptiesBothListsAndGreysTheItem) {
   EXPECT_TRUE(form_->CurrentSettings().MovedFolder.empty());
   EXPECT_TRUE(ItemState(form_->PopupMenu(), IDM_HISTORY) & MFS_GRAYED);
   EXPECT_EQ(HistorySubMenu(form_->PopupMenu()), nullptr);
+}
+
+// The chooser opens on the stored colour; OK keeps the colour set in it, in
+// the setting and the ini file; Cancel keeps the old one.
+TEST_F(MenuTest, ColourChooserStoresTheColourSetAndCancelKeepsTheOld) {
+  Start({});
+  const auto setRed = [](UINT shown, UINT red, WPARAM button) {
+    return [=] {
+      const HWND box = ::FindWindowW(L"#32770", nullptr);
+      EXPECT_EQ(::GetDlgItemInt(box, COLOR_RED, nullptr, FALSE), shown);
+      ::SetDlgItemInt(box, COLOR_RED, red, FALSE);
+      ::PostMessageW(box, WM_COMMAND, button, 0);
+    };
+  };
+  WhileDialogOpen([this] { Command(IDM_BORDER_COLOR); }, setRed(255, 1, IDCANCEL));  // white
+  EXPECT_EQ(form_->CurrentSettings().FrameColor, 0xFFFFFFFFu);
+  WhileDialogOpen([this] { Command(IDM_BACKGROUND_COLOR); }, setRed(0, 255, IDOK));  // black
+  EXPECT_EQ(form_->CurrentSettings().FullFillColor, 0xFFFF0000u);
+  CloseWindow();
+  EXPECT_NE(tv::ReadTextFile(IniPath()).text.find(L"\nFullFillColor=255\n"), std::wstring::npos);
+  Start({});
+  EXPECT_EQ(form_->CurrentSettings().FullFillColor, 0xFFFF0000u);
+}
+
+// While the file list is shown the menu makes its cursor entry current; an
+// empty list has no cursor, and no entry may become current.
+TEST_F(MenuTest, PopupMenuTakesTheListCursorButNothingFromAnEmptyList) {
+  WriteRedGreenBlue();
+  Start({pictures_});
+  Press(VK_RETURN);
+  Press(VK_DOWN, 0, ::GetDlgItem(form_->Window(), 1));
+  OpenPopupMenu();
+  EXPECT_EQ(Shown(), L"b.png");
+  Start({});
+  if (!form_->ShowingList()) Press(VK_RETURN);  // the list may come back from the last run
+  ASSERT_TRUE(form_->ShowingList());
+  OpenPopupMenu();
+  EXPECT_EQ(form_->List().ShowIndex(), -1);
+  EXPECT_EQ(Shown(), L"");
+}
+
+// ---------------------------------------------------------------- tray icon
+
+// Whether the shell holds the window's icon: only a held icon can be changed.
+bool ShellHoldsIcon(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = tv::kTrayIconId;
+  return ::Shell_NotifyIconW(NIM_MODIFY, &record) != FALSE;
+}
+
+void TrayClick(HWND window, UINT mouseMessage) { ::SendMessageW(window, tv::kTrayMessage, tv::kTrayIconId, mouseMessage); }
+
+TEST_F(MenuTest, TrayIconNamesTheInstanceShowsTheColourChosenAndGoesAtClose) {
+  const std::wstring name(60, L'n');
+  Start({L"/" + name});
+  const HWND window = form_->Window();
+  EXPECT_TRUE(ShellHoldsIcon(window));
+  EXPECT_EQ(form_->Tray().Tip(), (L"taverlune - " + name).substr(0, 63));
+  Command(IDM_TRAY_ICON_BLACK);
+  EXPECT_EQ(form_->TrayColourShown(), 5);
+  CloseWindow();
+  EXPECT_FALSE(ShellHoldsIcon(window));
+  Start({L"/" + name});
+  EXPECT_EQ(form_->TrayColourShown(), 5);
+  Start({});
+  EXPECT_EQ(form_->Tray().Tip(), L"taverlune image viewer");
+}
+
+// Left: hide, show; right: the popup menu; middle: close and save, even when
+// locked. While a dialog or menu of the window is open a click would hide or
+// close the window under it, or open a second menu: it is ignored.
+TEST_F(MenuTest, TrayClicksRouteButWaitWhileADialogOrMenuIsOpen) {
+  Start({});
+  const HWND window = form_->Window();
+  const auto clickAll = [window] {
+    for (UINT click : {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP}) TrayClick(window, click);
+  };
+  WhileDialogOpen([this] { Command(IDM_BACKGROUND_COLOR); }, clickAll);
+  OpenPopupMenu(clickAll);
+  Pump();
+  EXPECT_TRUE(::IsWindowVisible(window));
+  EXPECT_EQ(form_->MenusOpened(), 0);
+  TrayClick(window, WM_LBUTTONUP);
+  EXPECT_FALSE(::IsWindowVisible(window));
+  TrayClick(window, WM_LBUTTONUP);
+  EXPECT_TRUE(::IsWindowVisible(window));
+  TrayClick(window, WM_RBUTTONUP);
+  EXPECT_EQ(form_->MenusOpened(), 1);
+  Command(IDM_LOCK);
+  ASSERT_TRUE(::DeleteFileW(IniPath().c_str()));
+  TrayClick(window, WM_MBUTTONUP);
+  EXPECT_TRUE(PumpUntil([this] { return !form_->Window(); }));
+  EXPECT_TRUE(tv::IsExistingFile(IniPath()));
 }
 
 }  // namespace

@@ -105,9 +105,13 @@ void CALLBACK RunInsideDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 void ViewerTest::WhileDialogOpen(UINT key, std::function<void()> whileOpen) {
+  WhileDialogOpen([&] { Press(key); }, std::move(whileOpen));
+}
+
+void ViewerTest::WhileDialogOpen(const std::function<void()>& open, std::function<void()> whileOpen) {
   dialogAction = std::move(whileOpen);
   ::SetTimer(nullptr, 0, 50, &RunInsideDialog);
-  Press(key);
+  open();
   dialogAction = nullptr;
 }
 

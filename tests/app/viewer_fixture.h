@@ -42,6 +42,8 @@ class ViewerTest : public ::testing::Test {
   // Presses `key`, which opens a message box; runs `whileOpen` inside the
   // box's own message loop, then dismisses the box.
   void WhileDialogOpen(UINT key, std::function<void()> whileOpen);
+  // The same for a dialog that `open` brings up.
+  void WhileDialogOpen(const std::function<void()>& open, std::function<void()> whileOpen);
   // Sends the close message and pumps until the window is gone.
   void CloseWindow();
   std::wstring Shown() const;  // path on display, relative to the folder
