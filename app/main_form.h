@@ -79,6 +79,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HMENU PopupMenu() const { return popup_; }
   int BusyDepth() const { return busyDepth_; }
   int MenuOpen() const { return menuOpen_; }
+  // The move menu built last and the destination of each of its items.
+  HMENU MoveMenu() const { return moveMenu_.get(); }
+  const std::vector<std::wstring>& MoveTargets() const { return moveTargets_; }
 
   // The window's context menu at a screen point; returns once it closed.
   void TrackPopupAt(POINT point);
@@ -200,6 +203,44 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void AddMovedFolder(const std::wstring& folder);
   // A Yes/No question; false only when the user answered No.
   bool Confirm(unsigned textId);
+
+  // file commands (main_form_file_commands.cpp) and the move menu
+  // (main_form_move_menu.cpp)
+  struct WorkFile {
+    std::wstring path;
+    int fileIndex = -1;  // its place in the file list
+  };
+  // The file rename and move act on: the archive while inside one, the list
+  // view's cursor entry while the list is shown, else the entry on display.
+  std::optional<WorkFile> FileToWorkOn();
+  void CopyFilesCommand();
+  void CutFilesCommand();
+  void CopyFiles(bool cut);
+  void PasteFiles();
+  void CopyFilePath();
+  void RenameFile();
+  void RecycleCommand();
+  // op 0 removes entries from the list only, 1 recycles their files after
+  // asking, 2 recycles without asking in the list view.
+  void DeleteEntries(int op);
+  void ShowInFileManager();
+  void MoveCommand();
+  void BuildMoveMenu();
+  void MoveToTargetCommand(const CommandRow& row, int index);
+  void MoveToTarget(int index);
+  // The new folder's path, or empty when none was made.
+  std::wstring CreateFolderForMove(const std::wstring& file);
+  bool MoveFileTo(const std::wstring& source, const std::wstring& destination, const std::wstring& folder,
+                  bool replace);
+  // The list entry, its list-box line, the open history and the names on
+  // display follow a file that was renamed or moved.
+  void FollowRenamedFile(int fileIndex, const std::wstring& oldPath, const std::wstring& newPath);
+  bool AskYesNo(const std::wstring& text, const wchar_t* caption);
+  void ReportForbiddenChar(const std::wstring& name, int at, MessageIcon icon);
+  void ReportFailure(const std::wstring& what, unsigned long error);
+
+  // A line of text from the user; nothing when cancelled.
+  std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
 
   // plug-ins (main_form_plugins.cpp)
   void StartPlugins();
@@ -357,6 +398,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
 
   std::wstring pathOnDisplay_;
   std::vector<std::wstring> moveTargets_;  // command IDM_MOVE_TARGET_FIRST + i moves to moveTargets_[i]
+  UniqueMenu moveMenu_;
+  WorkFile moveFile_;  // the file the move menu was built for
+  Point movePoint_{};  // where it was opened, to open it there again after a move
   std::wstring tflFileName_;
   RefindNames pending_;
   // The position to show once a list is in place (from the ini file, a saved

@@ -82,7 +82,7 @@ void MainForm::RunKeyAction(const KeyAction& action) {
       list_.MoveSelectedEntries(action.value);
       RefillListBox();
       break;
-    case KeyActionKind::FileOperation:
+    case KeyActionKind::FileOperation: DeleteEntries(action.value); break;
     case KeyActionKind::PixelRgbToClipboard:
     case KeyActionKind::PassToListBox:
       CommandNotYetAvailable();

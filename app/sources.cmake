@@ -4,7 +4,8 @@ if(WIN_BUILD)
   list(APPEND WIN_SOURCES app/timer_record.cpp app/main_form.cpp app/main_form_hosts.cpp
     app/main_form_display.cpp app/main_form_messages.cpp app/main_form_commands.cpp app/main_form_paint.cpp
     app/command_table.cpp app/main_form_view_commands.cpp app/main_form_option_commands.cpp
-    app/main_form_history.cpp app/main_form_popup_menu.cpp
+    app/main_form_history.cpp app/main_form_popup_menu.cpp app/main_form_file_commands.cpp
+    app/main_form_move_menu.cpp app/main_form_ask_text_stub.cpp
     app/main_form_plugins.cpp
     app/main_form_animation.cpp app/main_form_mouse.cpp)
 endif()

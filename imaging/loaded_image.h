@@ -154,6 +154,8 @@ class LoadedImage {
   void SetPreRenderLimit(std::uint64_t bits) { preRenderLimitBits_ = bits; }
   const ExifTexts& exif() const { return exif_; }
   const ImageEntry& archiveEntry() const { return archiveEntry_; }
+  // The open archive's file was renamed or moved: its members are read from there.
+  void SetArchivePath(const std::wstring& path) { archiveEntry_.path = path; }
   const ImageEntry& memberEntry() const { return memberEntry_; }
   const ImageEntry& currentEntry() const { return currentEntry_; }
   const std::vector<ZipMember>& zipMembers() const { return zipMembers_; }

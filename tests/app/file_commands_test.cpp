@@ -1,0 +1,235 @@
+// The file commands on real files: what moves, what stays, and that a
+// refused or cancelled operation leaves every file as it was.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "menus/menu_ids.h"
+#include "tests/app/viewer_fixture.h"
+#include "tests/support/folder_snapshot.h"
+#include "util/clipboard.h"
+#include "util/file_system.h"
+#include "util/text_file.h"
+#include "util/win_handles.h"
+
+namespace tvtest {
+namespace {
+
+constexpr std::uint32_t kGrey = 0xFF808080;
+
+long long RecycledCount() {
+  SHQUERYRBINFO info{};
+  info.cbSize = sizeof info;
+  return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
+}
+
+// Holds a file open the way another program might: readable and writable
+// by others, but not to be deleted or renamed meanwhile.
+tv::UniqueFile Lock(const std::wstring& path) {
+  tv::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr));
+  EXPECT_TRUE(file) << "could not lock " << testing::PrintToString(path);
+  return file;
+}
+
+class FileCommandsTest : public ViewerTest {
+ protected:
+  // Starts once to have an ini file, adds the lines, starts with the arguments.
+  void StartWithIni(const std::vector<std::wstring>& arguments, const std::wstring& lines) {
+    Start({});
+    CloseWindow();
+    const tv::TextFile ini = tv::ReadTextFile(IniPath());
+    ASSERT_TRUE(tv::WriteTextFile(IniPath(), ini.text + lines));
+    Start(arguments);
+  }
+  // Opens the move menu with the M key and chooses the item moving to target.
+  void MoveTo(const std::wstring& target, bool ctrl = false) {
+    Press('M');
+    const auto& targets = form_->MoveTargets();
+    const auto found = std::find(targets.begin(), targets.end(), target);
+    ASSERT_NE(found, targets.end()) << testing::PrintToString(target);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(found - targets.begin()));
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+  }
+  std::wstring EntryPath(size_t i = 0) const { return form_->List().FileList().at(i).path; }
+  bool HasMessage(const std::wstring& text) const {
+    const auto& messages = form_->RecordedMessages();
+    return std::find(messages.begin(), messages.end(), text) != messages.end();
+  }
+};
+
+TEST_F(FileCommandsTest, MoveIntoAFolderHoldingTheNameReplacesItOrNumbersWithCtrl) {
+  for (const bool ctrl : {false, true}) {
+    SCOPED_TRACE(ctrl ? "with Ctrl" : "without Ctrl");
+    const std::wstring file = WritePicture(L"a.png", kGrey);
+    const std::string bytes = ReadAllBytes(file);
+    const std::wstring dest = folder_.MakeFolder(ctrl ? L"pictures\\numbered" : L"pictures\\replaced");
+    folder_.WriteBytes(ctrl ? L"pictures\\numbered\\a.png" : L"pictures\\replaced\\a.png", "older");
+    Start({file});
+    const int menus = form_->MenusOpened();
+    MoveTo(dest, ctrl);
+    const std::wstring moved = dest + (ctrl ? L"\\a (1).png" : L"\\a.png");
+    EXPECT_FALSE(tv::IsExistingFile(file));
+    EXPECT_EQ(ReadAllBytes(moved), bytes);
+    EXPECT_EQ(ReadAllBytes(dest + L"\\a.png"), ctrl ? "older" : bytes);
+    EXPECT_EQ(HasMessage(L"The file has same name is already exists in destination folder.\nIt will be overwritten OK?"),
+              !ctrl);
+    EXPECT_EQ(EntryPath(), moved);
+    EXPECT_EQ(form_->PathOnDisplay(), moved);
+    EXPECT_EQ(form_->CurrentSettings().History.front(), moved);
+    EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, dest);
+    EXPECT_EQ(form_->MenusOpened(), menus + 2) << "the menu opens again after a move";
+    EXPECT_EQ(form_->MoveTargets().front(), dest) << "the folder moved to comes first";
+  }
+}
+
+TEST_F(FileCommandsTest, MoveToTheParentAndRememberingAFolder) {
+  const std::wstring sub = folder_.MakeFolder(L"pictures\\sub");
+  WritePicture(L"sub\\x.png", kGrey);
+  Start({sub + L"\\x.png"});
+  Press('M');
+  Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(form_->MoveTargets().size()));  // past the last item: nothing
+  EXPECT_TRUE(form_->RecordedMessages().empty());
+  MoveTo(L"?");
+  EXPECT_EQ(form_->CurrentSettings().MovedFolder, std::vector<std::wstring>{sub});
+  MoveTo(L"??");
+  EXPECT_TRUE(tv::IsExistingFile(pictures_ + L"\\x.png"));
+  EXPECT_FALSE(tv::IsExistingFile(sub + L"\\x.png"));
+  EXPECT_EQ(EntryPath(), pictures_ + L"\\x.png");
+  EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, pictures_);
+}
+
+// Regression: a destination naming the file itself in another letter case
+// was taken for another file, which the overwrite then deleted.
+TEST_F(FileCommandsTest, MoveOntoItselfUnderAnotherSpellingMovesNothing) {
+  const std::wstring file = WritePicture(L"a.png", kGrey);
+  std::wstring upper = pictures_;
+  std::transform(upper.begin(), upper.end(), upper.begin(), ::towupper);
+  ASSERT_NE(upper, pictures_);
+  StartWithIni({file}, L"LastMovedFolder=" + upper + L"\n");
+  const FolderSnapshot before = SnapshotOf(pictures_);
+  MoveTo(upper);
+  EXPECT_EQ(SnapshotOf(pictures_), before);
+  EXPECT_EQ(EntryPath(), file);
+  EXPECT_TRUE(form_->RecordedMessages().empty());
+}
+
+// Regression: refused moves were reported as done, with the list, the
+// history and the last folder pointing where no file went; an overwrite
+// deleted the destination before the move that then failed.
+TEST_F(FileCommandsTest, MovesTheSystemRefusesLeaveEveryFileAndSaySo) {
+  struct Case {
+    const wchar_t* folder;
+    bool lockSource;  // else the same-named file in the destination is held open
+  };
+  for (const Case& c : {Case{L"pictures\\empty", true}, Case{L"pictures\\held", false}}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.folder)));
+    const std::wstring file = WritePicture(L"a.png", kGrey);
+    const std::wstring dest = folder_.MakeFolder(c.folder);
+    if (!c.lockSource) folder_.WriteBytes(std::wstring(c.folder) + L"\\a.png", "older");
+    Start({file});
+    const auto history = form_->CurrentSettings().History;
+    const FolderSnapshot before = SnapshotOf(pictures_);
+    {
+      const tv::UniqueFile held = Lock(c.lockSource ? file : dest + L"\\a.png");
+      MoveTo(dest);
+    }
+    EXPECT_EQ(SnapshotOf(pictures_), before);
+    ASSERT_FALSE(form_->RecordedMessages().empty());
+    EXPECT_EQ(form_->RecordedMessages().back().rfind(L"Failed to Move File.\n", 0), 0u);
+    EXPECT_EQ(EntryPath(), file);
+    EXPECT_EQ(form_->CurrentSettings().History, history);
+    EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, L"");
+  }
+}
+
+// Regression: a folder of a thousand sub-folders gave move items ids from
+// 35000 on, which ran history items instead.
+TEST_F(FileCommandsTest, MoveItemsStopBeforeTheHistoryIds) {
+  const std::wstring file = WritePicture(L"a.png", kGrey);
+  for (int i = 0; i < 1000; ++i) folder_.MakeFolder(L"pictures\\f" + std::to_wstring(i));
+  Start({file});
+  Press('M');
+  const int count = static_cast<int>(form_->MoveTargets().size());
+  ASSERT_GT(count, 900);
+  EXPECT_LE(IDM_MOVE_TARGET_FIRST + count, IDM_HISTORY_FIRST);
+  EXPECT_EQ(form_->MoveTargets().back(), L"*");
+  const HMENU menu = form_->MoveMenu();
+  int items = 0;
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    const UINT id = ::GetMenuItemID(menu, i);
+    if (id == 0 || id == static_cast<UINT>(-1)) continue;  // a separator
+    EXPECT_LT(id, static_cast<UINT>(IDM_HISTORY_FIRST));
+    ++items;
+  }
+  EXPECT_EQ(items, count);
+}
+
+TEST_F(FileCommandsTest, RecycleOneInThePictureAndASelectionInTheList) {
+  for (const wchar_t* name : {L"a.png", L"b.png", L"c.png", L"d.png"}) WritePicture(name, kGrey);
+  Start({pictures_});
+  const long long bin = RecycledCount();
+  Press(VK_DELETE, tv::kCtrl);
+  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\a.png"));
+  EXPECT_TRUE(HasMessage(L"pictures\\a.png\n will be moved to recycle folder, OK?"));
+  EXPECT_EQ(form_->List().FileList().size(), 3u);
+  EXPECT_EQ(Shown(), L"b.png");
+
+  Press(VK_RETURN);
+  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
+  ::SendMessageW(listBox, LB_SETSEL, TRUE, 2);  // b.png stays selected as the current entry
+  Press(VK_DELETE, tv::kCtrl | tv::kShift, listBox);
+  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\b.png"));
+  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\d.png"));
+  ASSERT_EQ(form_->List().FileList().size(), 1u);
+  EXPECT_EQ(EntryPath(), pictures_ + L"\\c.png");
+  EXPECT_EQ(::SendMessageW(listBox, LB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(RecycledCount(), bin + 3);
+}
+
+TEST_F(FileCommandsTest, DeleteOnlyShortensTheListAndPasteOnlyLengthensIt) {
+  for (const wchar_t* name : {L"a.png", L"b.png"}) WritePicture(name, kGrey);
+  const std::wstring other = folder_.MakeFolder(L"other");
+  const std::wstring c = other + L"\\c.png", d = other + L"\\d.png";
+  ASSERT_TRUE(::CopyFileW((pictures_ + L"\\a.png").c_str(), c.c_str(), TRUE));
+  ASSERT_TRUE(::CopyFileW((pictures_ + L"\\a.png").c_str(), d.c_str(), TRUE));
+  Start({pictures_});
+  const auto snapshot = [&] { return std::pair(SnapshotOf(pictures_), SnapshotOf(other)); };
+  const auto before = snapshot();
+  Press(VK_DELETE);
+  EXPECT_EQ(form_->List().FileList().size(), 1u);
+  ASSERT_TRUE(tv::PutFilesOnClipboard({c, d}, tv::DropEffect::Move));
+  Press('V', tv::kCtrl);
+  ASSERT_EQ(form_->List().FileList().size(), 3u);
+  EXPECT_EQ(EntryPath(1), c);
+  EXPECT_EQ(EntryPath(2), d);
+  EXPECT_EQ(form_->CurrentSettings().History.front(), d);
+  EXPECT_EQ(snapshot(), before);
+}
+
+// Regression: with nothing in the list the commands worked on entry -1.
+TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
+  Start({});
+  for (const int id : {IDM_FILE_COPY, IDM_FILE_CUT, IDM_FILE_RENAME, IDM_FILE_MOVE, IDM_MOVE_TO_RECYCLE,
+                       IDM_OPEN_EXISTS_FOLDER, IDM_COPY_FILE_PATH})
+    Command(id);
+  const unsigned kDeleteKeys[] = {0u, tv::kCtrl, tv::kCtrl | tv::kShift};
+  for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers);
+  Press(VK_RETURN);
+  for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers, ::GetDlgItem(form_->Window(), 1));
+  EXPECT_TRUE(form_->RecordedMessages().empty());
+  EXPECT_EQ(form_->List().ShowIndex(), -1);
+  EXPECT_EQ(form_->MoveTargets(), (std::vector<std::wstring>{L"?", L"*"}));
+}
+
+}  // namespace
+}  // namespace tvtest
