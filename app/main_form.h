@@ -25,6 +25,7 @@
 #include "filelist/folder_scanner.h"
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
+#include "forms/input_form.h"
 #include "forms/list_box_control.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
@@ -112,7 +113,16 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // plug-ins; the second half of the plug-in folder command.
   void UsePluginFolder(const std::wstring& folder);
 
+  // --- modal forms (main_form_forms.cpp)
+  // The input form inside the modal bracket: the entered text on OK,
+  // nothing on Cancel or when the form was closed.
+  std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
+
  private:
+  // --- modal forms (main_form_forms.cpp)
+  void EditFileMask();
+  void EditInternalLoaderMask();
+
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT ListBoxSubclass(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
@@ -238,9 +248,6 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   bool AskYesNo(const std::wstring& text, const wchar_t* caption);
   void ReportForbiddenChar(const std::wstring& name, int at, MessageIcon icon);
   void ReportFailure(const std::wstring& what, unsigned long error);
-
-  // A line of text from the user; nothing when cancelled.
-  std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
 
   // plug-ins (main_form_plugins.cpp)
   void StartPlugins();
@@ -390,6 +397,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   LoadedImage image_;
   ViewGeometry view_;
   ListBoxControl listBox_;
+  // The forms live as long as the window object; their dialogs only while shown.
+  InputForm inputForm_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
   mutable CriticalSection pictureLock_;
