@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "forms/form_ids.h"
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/folder_snapshot.h"
 #include "util/clipboard.h"
 #include "util/file_system.h"
@@ -89,6 +91,58 @@ TEST_F(FileCommandsTest, MoveIntoAFolderHoldingTheNameReplacesItOrNumbersWithCtr
     EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, dest);
     EXPECT_EQ(form_->MenusOpened(), menus + 2) << "the menu opens again after a move";
     EXPECT_EQ(form_->MoveTargets().front(), dest) << "the folder moved to comes first";
+  }
+}
+
+TEST_F(FileCommandsTest, MoveIntoANewFolderButNotOneThatExists) {
+  const std::wstring file = WritePicture(L"a.png", kGrey);
+  folder_.MakeFolder(L"pictures\\old");
+  Start({file});
+  for (const wchar_t* name : {L"old", L"new"}) {
+    DialogScript script({EnterText(IDC_INPUT_TEXT, name)});
+    MoveTo(L"*");
+    EXPECT_TRUE(script.Finished());
+  }
+  EXPECT_EQ(form_->RecordedMessages(), std::vector<std::wstring>{L"This name folder already exists."});
+  EXPECT_TRUE(tv::IsExistingFile(pictures_ + L"\\new\\a.png"));
+  EXPECT_EQ(EntryPath(), pictures_ + L"\\new\\a.png");
+  EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, pictures_ + L"\\new");
+}
+
+// Regression: a rename the system refused was reported as done, and the
+// list, the history and the names on display pointed where no file was.
+TEST_F(FileCommandsTest, RenameKeepsTheExtensionAndRefusesWhatItCannotDo) {
+  const std::wstring file = WritePicture(L"a.JPG", kGrey);
+  folder_.WriteBytes(L"pictures\\taken.JPG", "taken");
+  Start({file});
+  struct Case {
+    const wchar_t* name;
+    bool lock;
+    const wchar_t* said;  // null: "Failed" with the system's reason
+  };
+  for (const Case& c : {Case{L"x:y", false, L"x:y: is not allowd to use file name."},
+                        Case{L"taken", false, L"A File has same name is already exists."}, Case{L"b", true, nullptr},
+                        Case{L"b", false, L"Renamed."}}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    const FolderSnapshot before = SnapshotOf(pictures_);
+    {
+      const tv::UniqueFile held = c.lock ? Lock(file) : tv::UniqueFile();
+      DialogScript script({[&](HWND dialog) {
+        EXPECT_EQ(ItemTextOf(dialog, IDC_INPUT_TEXT), L"a");
+        return EnterText(IDC_INPUT_TEXT, c.name)(dialog);
+      }});
+      Press('N', tv::kCtrl);
+      EXPECT_TRUE(script.Finished());
+    }
+    const std::wstring said = form_->RecordedMessages().back();
+    if (c.said) EXPECT_EQ(said, c.said);
+    else EXPECT_EQ(said.rfind(L"a.JPG\n", 0), 0u) << testing::PrintToString(said);
+    const bool renamed = said == L"Renamed.";
+    EXPECT_EQ(SnapshotOf(pictures_) == before, !renamed);
+    const std::wstring now = pictures_ + (renamed ? L"\\b.JPG" : L"\\a.JPG");
+    EXPECT_EQ(EntryPath(), now);
+    EXPECT_EQ(form_->PathOnDisplay(), now);
+    EXPECT_EQ(form_->CurrentSettings().History.front(), now);
   }
 }
 
@@ -196,6 +250,34 @@ TEST_F(FileCommandsTest, RecycleOneInThePictureAndASelectionInTheList) {
   EXPECT_EQ(RecycledCount(), bin + 3);
 }
 
+// Regression: a recycle stopped part-way removed entries whose files stayed.
+TEST_F(FileCommandsTest, RecycleCancelledOrPartlyRefusedKeepsWhatStayed) {
+  for (const wchar_t* name : {L"a.png", L"b.png", L"c.png"}) WritePicture(name, kGrey);
+  Start({pictures_}, true);
+  const FolderSnapshot before = SnapshotOf(pictures_);
+  {
+    DialogScript no({Answer(IDNO, L"Ask", L"pictures\\a.png\n will be moved to recycle folder, OK?")});
+    Press(VK_DELETE, tv::kCtrl);
+    EXPECT_TRUE(no.Finished());
+  }
+  EXPECT_EQ(SnapshotOf(pictures_), before);
+  EXPECT_EQ(form_->List().FileList().size(), 3u);
+
+  Press(VK_RETURN);
+  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
+  ::SendMessageW(listBox, LB_SETSEL, TRUE, 1);  // with a.png, the current entry
+  const tv::UniqueFile held = Lock(pictures_ + L"\\b.png");
+  // The shell cannot recycle b.png and asks whether to delete it for good.
+  DialogScript script({Answer(IDNO), Answer(IDOK, L"Failed", L"Delete failed.")});
+  Press(VK_DELETE, tv::kCtrl | tv::kShift, listBox);
+  EXPECT_TRUE(script.Finished());
+  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\a.png"));
+  EXPECT_EQ(ReadAllBytes(pictures_ + L"\\b.png"), before.at(L"b.png"));
+  ASSERT_EQ(form_->List().FileList().size(), 2u);
+  EXPECT_EQ(EntryPath(), pictures_ + L"\\b.png");
+  EXPECT_EQ(::SendMessageW(listBox, LB_GETCOUNT, 0, 0), 2);
+}
+
 TEST_F(FileCommandsTest, DeleteOnlyShortensTheListAndPasteOnlyLengthensIt) {
   for (const wchar_t* name : {L"a.png", L"b.png"}) WritePicture(name, kGrey);
   const std::wstring other = folder_.MakeFolder(L"other");
@@ -219,6 +301,7 @@ TEST_F(FileCommandsTest, DeleteOnlyShortensTheListAndPasteOnlyLengthensIt) {
 // Regression: with nothing in the list the commands worked on entry -1.
 TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
   Start({});
+  const DialogScript noDialog({Answer(IDCANCEL)});
   for (const int id : {IDM_FILE_COPY, IDM_FILE_CUT, IDM_FILE_RENAME, IDM_FILE_MOVE, IDM_MOVE_TO_RECYCLE,
                        IDM_OPEN_EXISTS_FOLDER, IDM_COPY_FILE_PATH})
     Command(id);
@@ -226,6 +309,7 @@ TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
   for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers);
   Press(VK_RETURN);
   for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers, ::GetDlgItem(form_->Window(), 1));
+  EXPECT_EQ(noDialog.StepsDone(), 0u) << "a dialog asked about no file";
   EXPECT_TRUE(form_->RecordedMessages().empty());
   EXPECT_EQ(form_->List().ShowIndex(), -1);
   EXPECT_EQ(form_->MoveTargets(), (std::vector<std::wstring>{L"?", L"*"}));

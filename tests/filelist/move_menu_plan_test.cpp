@@ -27,14 +27,6 @@ TEST(MoveMenuPlan, AcceleratorsRunOnFromTheRememberedFolders) {
   EXPECT_EQ(plan.items.back().id, 34000 + static_cast<int>(plan.targets.size()) - 1);
 }
 
-TEST(MoveMenuPlan, IdsStayBelowTheLimitAndTheLastTwoItemsStay) {
-  const MoveMenuPlan plan = PlanMoveMenu(Facts(2000), 34000, 35000);
-  EXPECT_EQ(plan.targets.size(), 1000u);
-  EXPECT_EQ(plan.items.back().id, 34999);
-  EXPECT_EQ(plan.targets.end()[-2], L"?");
-  EXPECT_EQ(plan.targets.back(), L"*");
-}
-
 TEST(MoveMenuPlan, ParentsOfRootsAndShares) {
   EXPECT_EQ(ParentFolderOf(L"C:\\a"), L"C:");
   EXPECT_EQ(ParentFolderOf(L"C:"), L"");
