@@ -22,6 +22,7 @@ namespace tvtest {
 namespace {
 
 constexpr std::uint32_t kGrey = 0xFF808080;
+const std::wstring kAskOverwrite = L"The file has same name is already exists in destination folder.\nIt will be overwritten OK?";
 
 long long RecycledCount() {
   SHQUERYRBINFO info{};
@@ -29,25 +30,16 @@ long long RecycledCount() {
   return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
 }
 
-// Holds a file open the way another program might: readable and writable
-// by others, but not to be deleted or renamed meanwhile.
+// Held open as another program might: not to be deleted or renamed meanwhile.
 tv::UniqueFile Lock(const std::wstring& path) {
   tv::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
-  EXPECT_TRUE(file) << "could not lock " << testing::PrintToString(path);
+  EXPECT_TRUE(file);
   return file;
 }
 
 class FileCommandsTest : public ViewerTest {
  protected:
-  // Starts once to have an ini file, adds the lines, starts with the arguments.
-  void StartWithIni(const std::vector<std::wstring>& arguments, const std::wstring& lines) {
-    Start({});
-    CloseWindow();
-    const tv::TextFile ini = tv::ReadTextFile(IniPath());
-    ASSERT_TRUE(tv::WriteTextFile(IniPath(), ini.text + lines));
-    Start(arguments);
-  }
   // Opens the move menu with the M key and chooses the item moving to target.
   void MoveTo(const std::wstring& target, bool ctrl = false) {
     Press('M');
@@ -63,28 +55,25 @@ class FileCommandsTest : public ViewerTest {
     ::SetKeyboardState(keys);
   }
   std::wstring EntryPath(size_t i = 0) const { return form_->List().FileList().at(i).path; }
-  bool HasMessage(const std::wstring& text) const {
-    const auto& messages = form_->RecordedMessages();
-    return std::find(messages.begin(), messages.end(), text) != messages.end();
-  }
+  std::wstring LastSaid() const { return form_->RecordedMessages().empty() ? L"" : form_->RecordedMessages().back(); }
+  HWND ListBox() const { return ::GetDlgItem(form_->Window(), 1); }
 };
 
 TEST_F(FileCommandsTest, MoveIntoAFolderHoldingTheNameReplacesItOrNumbersWithCtrl) {
   for (const bool ctrl : {false, true}) {
     SCOPED_TRACE(ctrl ? "with Ctrl" : "without Ctrl");
-    const std::wstring file = WritePicture(L"a.png", kGrey);
-    const std::string bytes = ReadAllBytes(file);
-    const std::wstring dest = folder_.MakeFolder(ctrl ? L"pictures\\numbered" : L"pictures\\replaced");
-    folder_.WriteBytes(ctrl ? L"pictures\\numbered\\a.png" : L"pictures\\replaced\\a.png", "older");
+    const std::wstring file = WritePicture(L"a.png", kGrey), within = ctrl ? L"pictures\\numbered" : L"pictures\\replaced";
+    const std::string picture = ReadAllBytes(file);
+    const std::wstring dest = folder_.MakeFolder(within);
+    folder_.WriteBytes(within + L"\\a.png", "older");
     Start({file});
     const int menus = form_->MenusOpened();
     MoveTo(dest, ctrl);
     const std::wstring moved = dest + (ctrl ? L"\\a (1).png" : L"\\a.png");
     EXPECT_FALSE(tv::IsExistingFile(file));
-    EXPECT_EQ(ReadAllBytes(moved), bytes);
-    EXPECT_EQ(ReadAllBytes(dest + L"\\a.png"), ctrl ? "older" : bytes);
-    EXPECT_EQ(HasMessage(L"The file has same name is already exists in destination folder.\nIt will be overwritten OK?"),
-              !ctrl);
+    EXPECT_EQ(ReadAllBytes(moved), picture);
+    EXPECT_EQ(ReadAllBytes(dest + L"\\a.png"), ctrl ? "older" : picture);
+    EXPECT_EQ(form_->RecordedMessages(), ctrl ? std::vector<std::wstring>{} : std::vector{kAskOverwrite});
     EXPECT_EQ(EntryPath(), moved);
     EXPECT_EQ(form_->PathOnDisplay(), moved);
     EXPECT_EQ(form_->CurrentSettings().History.front(), moved);
@@ -94,19 +83,26 @@ TEST_F(FileCommandsTest, MoveIntoAFolderHoldingTheNameReplacesItOrNumbersWithCtr
   }
 }
 
-TEST_F(FileCommandsTest, MoveIntoANewFolderButNotOneThatExists) {
-  const std::wstring file = WritePicture(L"a.png", kGrey);
-  folder_.MakeFolder(L"pictures\\old");
-  Start({file});
+TEST_F(FileCommandsTest, MoveIntoANewFolderToTheParentAndRememberingAFolder) {
+  const std::wstring sub = folder_.MakeFolder(L"pictures\\sub");
+  folder_.MakeFolder(L"pictures\\sub\\old");
+  WritePicture(L"sub\\x.png", kGrey);
+  Start({sub + L"\\x.png"});
+  Press('M');
+  Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(form_->MoveTargets().size()));  // past the last item: nothing
+  MoveTo(L"?");
+  EXPECT_EQ(form_->CurrentSettings().MovedFolder, std::vector<std::wstring>{sub});
   for (const wchar_t* name : {L"old", L"new"}) {
     DialogScript script({EnterText(IDC_INPUT_TEXT, name)});
     MoveTo(L"*");
     EXPECT_TRUE(script.Finished());
   }
   EXPECT_EQ(form_->RecordedMessages(), std::vector<std::wstring>{L"This name folder already exists."});
-  EXPECT_TRUE(tv::IsExistingFile(pictures_ + L"\\new\\a.png"));
-  EXPECT_EQ(EntryPath(), pictures_ + L"\\new\\a.png");
-  EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, pictures_ + L"\\new");
+  EXPECT_EQ(EntryPath(), sub + L"\\new\\x.png");
+  MoveTo(L"??");
+  EXPECT_TRUE(tv::IsExistingFile(sub + L"\\x.png"));
+  EXPECT_EQ(EntryPath(), sub + L"\\x.png");
+  EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, sub);
 }
 
 // Regression: a rename the system refused was reported as done, and the
@@ -134,10 +130,9 @@ TEST_F(FileCommandsTest, RenameKeepsTheExtensionAndRefusesWhatItCannotDo) {
       Press('N', tv::kCtrl);
       EXPECT_TRUE(script.Finished());
     }
-    const std::wstring said = form_->RecordedMessages().back();
-    if (c.said) EXPECT_EQ(said, c.said);
-    else EXPECT_EQ(said.rfind(L"a.JPG\n", 0), 0u) << testing::PrintToString(said);
-    const bool renamed = said == L"Renamed.";
+    if (c.said) EXPECT_EQ(LastSaid(), c.said);
+    else EXPECT_EQ(LastSaid().rfind(L"a.JPG\n", 0), 0u) << testing::PrintToString(LastSaid());
+    const bool renamed = LastSaid() == L"Renamed.";
     EXPECT_EQ(SnapshotOf(pictures_) == before, !renamed);
     const std::wstring now = pictures_ + (renamed ? L"\\b.JPG" : L"\\a.JPG");
     EXPECT_EQ(EntryPath(), now);
@@ -146,30 +141,16 @@ TEST_F(FileCommandsTest, RenameKeepsTheExtensionAndRefusesWhatItCannotDo) {
   }
 }
 
-TEST_F(FileCommandsTest, MoveToTheParentAndRememberingAFolder) {
-  const std::wstring sub = folder_.MakeFolder(L"pictures\\sub");
-  WritePicture(L"sub\\x.png", kGrey);
-  Start({sub + L"\\x.png"});
-  Press('M');
-  Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(form_->MoveTargets().size()));  // past the last item: nothing
-  EXPECT_TRUE(form_->RecordedMessages().empty());
-  MoveTo(L"?");
-  EXPECT_EQ(form_->CurrentSettings().MovedFolder, std::vector<std::wstring>{sub});
-  MoveTo(L"??");
-  EXPECT_TRUE(tv::IsExistingFile(pictures_ + L"\\x.png"));
-  EXPECT_FALSE(tv::IsExistingFile(sub + L"\\x.png"));
-  EXPECT_EQ(EntryPath(), pictures_ + L"\\x.png");
-  EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, pictures_);
-}
-
 // Regression: a destination naming the file itself in another letter case
 // was taken for another file, which the overwrite then deleted.
 TEST_F(FileCommandsTest, MoveOntoItselfUnderAnotherSpellingMovesNothing) {
   const std::wstring file = WritePicture(L"a.png", kGrey);
   std::wstring upper = pictures_;
   std::transform(upper.begin(), upper.end(), upper.begin(), ::towupper);
-  ASSERT_NE(upper, pictures_);
-  StartWithIni({file}, L"LastMovedFolder=" + upper + L"\n");
+  Start({});
+  CloseWindow();
+  ASSERT_TRUE(tv::WriteTextFile(IniPath(), tv::ReadTextFile(IniPath()).text + L"LastMovedFolder=" + upper + L"\n"));
+  Start({file});
   const FolderSnapshot before = SnapshotOf(pictures_);
   MoveTo(upper);
   EXPECT_EQ(SnapshotOf(pictures_), before);
@@ -181,25 +162,19 @@ TEST_F(FileCommandsTest, MoveOntoItselfUnderAnotherSpellingMovesNothing) {
 // history and the last folder pointing where no file went; an overwrite
 // deleted the destination before the move that then failed.
 TEST_F(FileCommandsTest, MovesTheSystemRefusesLeaveEveryFileAndSaySo) {
-  struct Case {
-    const wchar_t* folder;
-    bool lockSource;  // else the same-named file in the destination is held open
-  };
-  for (const Case& c : {Case{L"pictures\\empty", true}, Case{L"pictures\\held", false}}) {
-    SCOPED_TRACE(testing::PrintToString(std::wstring(c.folder)));
+  for (const bool lockSource : {true, false}) {  // else the same-named file in the destination is held
     const std::wstring file = WritePicture(L"a.png", kGrey);
-    const std::wstring dest = folder_.MakeFolder(c.folder);
-    if (!c.lockSource) folder_.WriteBytes(std::wstring(c.folder) + L"\\a.png", "older");
+    const std::wstring dest = folder_.MakeFolder(lockSource ? L"pictures\\empty" : L"pictures\\held");
+    if (!lockSource) folder_.WriteBytes(L"pictures\\held\\a.png", "older");
     Start({file});
     const auto history = form_->CurrentSettings().History;
     const FolderSnapshot before = SnapshotOf(pictures_);
     {
-      const tv::UniqueFile held = Lock(c.lockSource ? file : dest + L"\\a.png");
+      const tv::UniqueFile held = Lock(lockSource ? file : dest + L"\\a.png");
       MoveTo(dest);
     }
     EXPECT_EQ(SnapshotOf(pictures_), before);
-    ASSERT_FALSE(form_->RecordedMessages().empty());
-    EXPECT_EQ(form_->RecordedMessages().back().rfind(L"Failed to Move File.\n", 0), 0u);
+    EXPECT_EQ(LastSaid().rfind(L"Failed to Move File.\n", 0), 0u) << testing::PrintToString(LastSaid());
     EXPECT_EQ(EntryPath(), file);
     EXPECT_EQ(form_->CurrentSettings().History, history);
     EXPECT_EQ(form_->CurrentSettings().LastMovedFolder, L"");
@@ -213,89 +188,65 @@ TEST_F(FileCommandsTest, MoveItemsStopBeforeTheHistoryIds) {
   for (int i = 0; i < 1000; ++i) folder_.MakeFolder(L"pictures\\f" + std::to_wstring(i));
   Start({file});
   Press('M');
-  const int count = static_cast<int>(form_->MoveTargets().size());
-  ASSERT_GT(count, 900);
-  EXPECT_LE(IDM_MOVE_TARGET_FIRST + count, IDM_HISTORY_FIRST);
+  EXPECT_EQ(form_->MoveTargets().size(), 1000u);
   EXPECT_EQ(form_->MoveTargets().back(), L"*");
   const HMENU menu = form_->MoveMenu();
-  int items = 0;
-  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-    const UINT id = ::GetMenuItemID(menu, i);
-    if (id == 0 || id == static_cast<UINT>(-1)) continue;  // a separator
-    EXPECT_LT(id, static_cast<UINT>(IDM_HISTORY_FIRST));
-    ++items;
-  }
-  EXPECT_EQ(items, count);
-}
-
-TEST_F(FileCommandsTest, RecycleOneInThePictureAndASelectionInTheList) {
-  for (const wchar_t* name : {L"a.png", L"b.png", L"c.png", L"d.png"}) WritePicture(name, kGrey);
-  Start({pictures_});
-  const long long bin = RecycledCount();
-  Press(VK_DELETE, tv::kCtrl);
-  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\a.png"));
-  EXPECT_TRUE(HasMessage(L"pictures\\a.png\n will be moved to recycle folder, OK?"));
-  EXPECT_EQ(form_->List().FileList().size(), 3u);
-  EXPECT_EQ(Shown(), L"b.png");
-
-  Press(VK_RETURN);
-  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
-  ::SendMessageW(listBox, LB_SETSEL, TRUE, 2);  // b.png stays selected as the current entry
-  Press(VK_DELETE, tv::kCtrl | tv::kShift, listBox);
-  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\b.png"));
-  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\d.png"));
-  ASSERT_EQ(form_->List().FileList().size(), 1u);
-  EXPECT_EQ(EntryPath(), pictures_ + L"\\c.png");
-  EXPECT_EQ(::SendMessageW(listBox, LB_GETCOUNT, 0, 0), 1);
-  EXPECT_EQ(RecycledCount(), bin + 3);
+  UINT highest = 0;
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+    if (const UINT id = ::GetMenuItemID(menu, i); id != static_cast<UINT>(-1)) highest = std::max(highest, id);
+  EXPECT_EQ(highest, static_cast<UINT>(IDM_HISTORY_FIRST - 1));
 }
 
 // Regression: a recycle stopped part-way removed entries whose files stayed.
-TEST_F(FileCommandsTest, RecycleCancelledOrPartlyRefusedKeepsWhatStayed) {
-  for (const wchar_t* name : {L"a.png", L"b.png", L"c.png"}) WritePicture(name, kGrey);
+TEST_F(FileCommandsTest, RecycleAsksAndRemovesOnlyWhatWent) {
+  for (const wchar_t* name : {L"a.png", L"b.png", L"c.png", L"d.png", L"e.png"}) WritePicture(name, kGrey);
   Start({pictures_}, true);
+  const long long bin = RecycledCount();
   const FolderSnapshot before = SnapshotOf(pictures_);
-  {
-    DialogScript no({Answer(IDNO, L"Ask", L"pictures\\a.png\n will be moved to recycle folder, OK?")});
+  for (const int answer : {IDNO, IDYES}) {
+    DialogScript script({Answer(answer, L"Ask", L"pictures\\a.png\n will be moved to recycle folder, OK?")});
     Press(VK_DELETE, tv::kCtrl);
-    EXPECT_TRUE(no.Finished());
+    EXPECT_TRUE(script.Finished());
+    if (answer == IDNO) {
+      EXPECT_EQ(SnapshotOf(pictures_), before);
+    }
   }
-  EXPECT_EQ(SnapshotOf(pictures_), before);
-  EXPECT_EQ(form_->List().FileList().size(), 3u);
+  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\a.png"));
+  EXPECT_EQ(Shown(), L"b.png");
 
   Press(VK_RETURN);
-  const HWND listBox = ::GetDlgItem(form_->Window(), 1);
-  ::SendMessageW(listBox, LB_SETSEL, TRUE, 1);  // with a.png, the current entry
-  const tv::UniqueFile held = Lock(pictures_ + L"\\b.png");
-  // The shell cannot recycle b.png and asks whether to delete it for good.
-  DialogScript script({Answer(IDNO), Answer(IDOK, L"Failed", L"Delete failed.")});
-  Press(VK_DELETE, tv::kCtrl | tv::kShift, listBox);
-  EXPECT_TRUE(script.Finished());
-  EXPECT_FALSE(tv::IsExistingFile(pictures_ + L"\\a.png"));
-  EXPECT_EQ(ReadAllBytes(pictures_ + L"\\b.png"), before.at(L"b.png"));
-  ASSERT_EQ(form_->List().FileList().size(), 2u);
-  EXPECT_EQ(EntryPath(), pictures_ + L"\\b.png");
-  EXPECT_EQ(::SendMessageW(listBox, LB_GETCOUNT, 0, 0), 2);
+  ::SendMessageW(ListBox(), LB_SETSEL, TRUE, 1);  // c.png, with b.png the current entry
+  {
+    const tv::UniqueFile held = Lock(pictures_ + L"\\c.png");
+    // The shell cannot recycle c.png and asks whether to delete it for good.
+    DialogScript script({Answer(IDNO), Answer(IDOK, L"Failed", L"Delete failed.")});
+    Press(VK_DELETE, tv::kCtrl | tv::kShift, ListBox());
+    EXPECT_TRUE(script.Finished());
+  }
+  EXPECT_EQ(ReadAllBytes(pictures_ + L"\\c.png"), before.at(L"c.png"));
+  ::SendMessageW(ListBox(), LB_SETSEL, TRUE, 2);  // e.png, with c.png the current entry
+  Press(VK_DELETE, tv::kCtrl | tv::kShift, ListBox());
+  EXPECT_EQ(SnapshotOf(pictures_), (FolderSnapshot{{L"d.png", before.at(L"d.png")}}));
+  ASSERT_EQ(form_->List().FileList().size(), 1u);
+  EXPECT_EQ(EntryPath(), pictures_ + L"\\d.png");
+  EXPECT_EQ(::SendMessageW(ListBox(), LB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(RecycledCount(), bin + 4);
 }
 
 TEST_F(FileCommandsTest, DeleteOnlyShortensTheListAndPasteOnlyLengthensIt) {
-  for (const wchar_t* name : {L"a.png", L"b.png"}) WritePicture(name, kGrey);
-  const std::wstring other = folder_.MakeFolder(L"other");
-  const std::wstring c = other + L"\\c.png", d = other + L"\\d.png";
-  ASSERT_TRUE(::CopyFileW((pictures_ + L"\\a.png").c_str(), c.c_str(), TRUE));
-  ASSERT_TRUE(::CopyFileW((pictures_ + L"\\a.png").c_str(), d.c_str(), TRUE));
-  Start({pictures_});
-  const auto snapshot = [&] { return std::pair(SnapshotOf(pictures_), SnapshotOf(other)); };
-  const auto before = snapshot();
+  folder_.MakeFolder(L"pictures\\other");
+  for (const wchar_t* name : {L"a.png", L"b.png", L"other\\c.png"}) WritePicture(name, kGrey);
+  const std::wstring c = pictures_ + L"\\other\\c.png";
+  Start({pictures_ + L"\\a.png", pictures_ + L"\\b.png"});
+  const FolderSnapshot before = SnapshotOf(pictures_);
   Press(VK_DELETE);
   EXPECT_EQ(form_->List().FileList().size(), 1u);
-  ASSERT_TRUE(tv::PutFilesOnClipboard({c, d}, tv::DropEffect::Move));
+  ASSERT_TRUE(tv::PutFilesOnClipboard({c}, tv::DropEffect::Move));
   Press('V', tv::kCtrl);
-  ASSERT_EQ(form_->List().FileList().size(), 3u);
+  ASSERT_EQ(form_->List().FileList().size(), 2u);
   EXPECT_EQ(EntryPath(1), c);
-  EXPECT_EQ(EntryPath(2), d);
-  EXPECT_EQ(form_->CurrentSettings().History.front(), d);
-  EXPECT_EQ(snapshot(), before);
+  EXPECT_EQ(form_->CurrentSettings().History.front(), c);
+  EXPECT_EQ(SnapshotOf(pictures_), before);
 }
 
 // Regression: with nothing in the list the commands worked on entry -1.
@@ -305,10 +256,10 @@ TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
   for (const int id : {IDM_FILE_COPY, IDM_FILE_CUT, IDM_FILE_RENAME, IDM_FILE_MOVE, IDM_MOVE_TO_RECYCLE,
                        IDM_OPEN_EXISTS_FOLDER, IDM_COPY_FILE_PATH})
     Command(id);
-  const unsigned kDeleteKeys[] = {0u, tv::kCtrl, tv::kCtrl | tv::kShift};
-  for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers);
-  Press(VK_RETURN);
-  for (const unsigned modifiers : kDeleteKeys) Press(VK_DELETE, modifiers, ::GetDlgItem(form_->Window(), 1));
+  for (const HWND target : {form_->Window(), ListBox()}) {
+    for (const unsigned modifiers : {0u, 2u, 3u}) Press(VK_DELETE, modifiers, target);  // Del, Ctrl, Ctrl+Shift
+    Press(VK_RETURN);
+  }
   EXPECT_EQ(noDialog.StepsDone(), 0u) << "a dialog asked about no file";
   EXPECT_TRUE(form_->RecordedMessages().empty());
   EXPECT_EQ(form_->List().ShowIndex(), -1);
