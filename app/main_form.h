@@ -26,7 +26,9 @@
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
 #include "forms/input_form.h"
+#include "forms/jpeg_setting_form.h"
 #include "forms/list_box_control.h"
+#include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
 #include "menus/ui_language.h"
@@ -114,11 +116,17 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // The input form inside the modal bracket: the entered text on OK,
   // nothing on Cancel or when the form was closed.
   std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
+  // The JPEG quality form inside the modal bracket, started from
+  // JpegCompressRatio0..3; OK stores the quality and presets back there.
+  // False when cancelled.
+  bool EditJpegSetting();
 
  private:
   // --- modal forms (main_form_forms.cpp)
   void EditFileMask();
   void EditInternalLoaderMask();
+  void SetWindowSizeByForm();
+  void JpegSettingCommand() { EditJpegSetting(); }
 
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -361,6 +369,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   ListBoxControl listBox_;
   // The forms live as long as the window object; their dialogs only while shown.
   InputForm inputForm_;
+  SizeForm sizeForm_;
+  JpegSettingForm jpegSettingForm_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
   mutable CriticalSection pictureLock_;

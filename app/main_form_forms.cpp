@@ -33,4 +33,32 @@ void MainForm::EditInternalLoaderMask() {
   image_.SetInternalLoaderMask(*mask);
 }
 
+void MainForm::SetWindowSizeByForm() {
+  const SizeFormTexts texts{LocalizedString(IDS_WINDOW_SIZE_TITLE), LocalizedString(IDS_WIDTH_LABEL),
+                            LocalizedString(IDS_HEIGHT_LABEL)};
+  const PixelBox& picture = view_.PictureRect();
+  BeginModal();
+  const std::optional<FormSize> size = sizeForm_.Ask(instance_, window_, texts, {picture.width, picture.height});
+  EndModal();
+  if (!size) return;
+  view_.SetWindowSize(size->width, size->height);
+  MenuMarksChanged();  // fit-to-screen and whole-screen may have gone off
+}
+
+bool MainForm::EditJpegSetting() {
+  const JpegQualityChoice start{settings_.JpegCompressRatio0,
+                                {settings_.JpegCompressRatio1, settings_.JpegCompressRatio2,
+                                 settings_.JpegCompressRatio3}};
+  BeginModal();
+  const std::optional<JpegQualityChoice> choice = jpegSettingForm_.Ask(
+      instance_, window_, LocalizedString(IDS_JPEG_SETTING_TITLE), LocalizedString(IDS_JPEG_QUALITY_LABEL), start);
+  EndModal();
+  if (!choice) return false;
+  settings_.JpegCompressRatio0 = choice->quality;
+  settings_.JpegCompressRatio1 = choice->presets[0];
+  settings_.JpegCompressRatio2 = choice->presets[1];
+  settings_.JpegCompressRatio3 = choice->presets[2];
+  return true;
+}
+
 }  // namespace tv

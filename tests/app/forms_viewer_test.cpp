@@ -1,5 +1,8 @@
 // The modal forms as the window's commands open them, driven through their
 // dialogs from inside the dialogs' own message loops.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "forms/form_ids.h"
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
@@ -49,6 +52,91 @@ TEST_F(FormsViewerTest, FileMaskFormStoresOnOkOnlyAndMessageBoxesAnswer) {
   Command(IDM_HISTORY_FIRST + 1);  // the item after the entries clears the history
   EXPECT_TRUE(question.Finished());
   EXPECT_EQ(form_->CurrentSettings().History.size(), 1u);
+}
+
+// Typing into either side keeps a 4:3 picture's proportions, letters never
+// reach the field, and OK sizes the window; Cancel leaves it.
+TEST_F(FormsViewerTest, SizeFormKeepsProportionsAndSizesTheWindowOnOk) {
+  WritePicture(L"wide.png", 0xFF336699, 400, 300);
+  Start({pictures_});
+  ASSERT_EQ(form_->View().PictureRect().width, 400);
+  auto typeWidth = [](HWND dialog) {
+    EXPECT_EQ(TextOf(dialog), L"New Window Size");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_SIZE_HEIGHT), L"300");
+    SetEditText(dialog, IDC_SIZE_HEIGHT, L"600");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_SIZE_WIDTH), L"800");  // 800.67 truncated
+    SetEditText(dialog, IDC_SIZE_WIDTH, L"");
+    TypeInto(dialog, IDC_SIZE_WIDTH, L"8x0-0");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_SIZE_WIDTH), L"800");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_SIZE_HEIGHT), L"600");  // 600.5 truncated
+    return true;
+  };
+  {
+    DialogScript script({typeWidth, Answer(IDCANCEL)});
+    Command(IDM_SET_WINDOW_SIZE);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(form_->View().PictureRect().width, 400);
+  }
+  DialogScript script({typeWidth, Answer(IDOK)});
+  Command(IDM_SET_WINDOW_SIZE);
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(form_->View().PictureRect().width, 800);
+  EXPECT_EQ(form_->View().PictureRect().height, 600);
+}
+
+// The trackbar moved by keys, typed text and a preset all show in both
+// controls; right Ctrl stores the quality into a preset; OK copies all four
+// values to the settings, Cancel none.
+TEST_F(FormsViewerTest, JpegFormFollowsTrackbarTextAndPresetsAndStoresOnOk) {
+  Start({});
+  const tv::Settings before = form_->CurrentSettings();
+  auto play = [](HWND dialog) {
+    const HWND trackbar = ::GetDlgItem(dialog, IDC_JPEG_TRACKBAR);
+    auto position = [&] { return ::SendMessageW(trackbar, TBM_GETPOS, 0, 0); };
+    EXPECT_EQ(TextOf(dialog), L"Jpeg Compression Setting");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_LABEL), L"Jpeg Compression Level");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_QUALITY), std::to_wstring(position()));
+    auto press = [&](UINT key) {
+      ::SendMessageW(trackbar, WM_KEYDOWN, key, 1);
+      ::SendMessageW(trackbar, WM_KEYUP, key, 1);
+    };
+    press(VK_HOME);
+    for (int i = 0; i < 7; ++i) press(VK_NEXT);  // page size 10
+    EXPECT_EQ(position(), 70);
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_QUALITY), L"70");
+    SetEditText(dialog, IDC_JPEG_QUALITY, L"4x2");
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_QUALITY), L"42");
+    EXPECT_EQ(position(), 42);
+    PressButton(dialog, IDC_JPEG_PRESET_2);  // 50
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_QUALITY), L"50");
+    EXPECT_EQ(position(), 50);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_RCONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    SetEditText(dialog, IDC_JPEG_QUALITY, L"64");
+    PressButton(dialog, IDC_JPEG_PRESET_3);
+    keys[VK_CONTROL] = keys[VK_RCONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(ItemTextOf(dialog, IDC_JPEG_PRESET_3), L"64");
+    EXPECT_EQ(position(), 64) << "storing a preset leaves the quality";
+    return true;
+  };
+  {
+    DialogScript script({play, Answer(IDCANCEL)});
+    Command(IDM_JPEG_SAVE_SETTING);
+    EXPECT_TRUE(script.Finished());
+  }
+  const tv::Settings& after = form_->CurrentSettings();
+  EXPECT_EQ(after.JpegCompressRatio0, before.JpegCompressRatio0);
+  EXPECT_EQ(after.JpegCompressRatio3, before.JpegCompressRatio3);
+  DialogScript script({play, Answer(IDOK)});
+  Command(IDM_JPEG_SAVE_SETTING);
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(after.JpegCompressRatio0, 64);
+  EXPECT_EQ(after.JpegCompressRatio1, before.JpegCompressRatio1);
+  EXPECT_EQ(after.JpegCompressRatio2, before.JpegCompressRatio2);
+  EXPECT_EQ(after.JpegCompressRatio3, 64);
 }
 
 }  // namespace
