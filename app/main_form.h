@@ -28,6 +28,7 @@
 #include "forms/input_form.h"
 #include "forms/jpeg_setting_form.h"
 #include "forms/list_box_control.h"
+#include "forms/progress_form.h"
 #include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
@@ -57,7 +58,7 @@ struct MainFormOptions {
 enum class LoadResult { Shown = 0, ArchiveOpened = 1, CannotShow = 2, ArchiveFailed = 4, Nothing = 5 };
 
 class MainForm final : public FileListHost, public ViewHost, public SettingsHost, private AnimationPacer,
-                       private MouseHost {
+                       private MouseHost, private ScanProgressHost {
  public:
   explicit MainForm(MainFormOptions options = {});
   ~MainForm() override;
@@ -120,6 +121,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // JpegCompressRatio0..3; OK stores the quality and presets back there.
   // False when cancelled.
   bool EditJpegSetting();
+  // The folder scan in progress, for watching it while the progress form is up.
+  FolderScanJob& ScanJob() { return scanner_.Job(); }
 
  private:
   // --- modal forms (main_form_forms.cpp)
@@ -127,6 +130,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void EditInternalLoaderMask();
   void SetWindowSizeByForm();
   void JpegSettingCommand() { EditJpegSetting(); }
+  bool RunProgressForm(FolderScanJob& job) override;
 
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -240,8 +244,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SyncViewFromSettingsRotation();
 
   // modal bracket and closing (main_form.cpp)
-  void BeginModal();
-  void EndModal();
+  void BeginModal() override;
+  void EndModal() override;
   bool CloseMustWait() const;
   // A close that arrived while work was running is carried out once it ended.
   void RunDeferredClose();
@@ -362,7 +366,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   std::unique_ptr<SettingsStore> store_;
   ListSettings listSettings_;
   TflListFileReader listFileReader_;
-  FolderScanner scanner_;
+  FolderScanner scanner_{this};
   ImageFileList list_;
   LoadedImage image_;
   ViewGeometry view_;
@@ -371,6 +375,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   InputForm inputForm_;
   SizeForm sizeForm_;
   JpegSettingForm jpegSettingForm_;
+  ProgressForm progressForm_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
   mutable CriticalSection pictureLock_;

@@ -8,6 +8,26 @@
 #include "menus/message_ids.h"
 
 namespace tv {
+namespace {
+
+// The folder scan as the progress form sees it.
+class ScanProgress final : public ProgressWork {
+ public:
+  explicit ScanProgress(FolderScanJob& job) : job_(job) {}
+  bool Start() override { return job_.Start(); }
+  bool HasEnded() const override { return job_.HasEnded(); }
+  void Finish() override { job_.Finish(); }
+  void RequestStop() override { job_.RequestStop(); }
+  std::wstring StatusText() const override {
+    std::wstring text = job_.CurrentFile();
+    return text.empty() ? job_.StartFolder() : text;
+  }
+
+ private:
+  FolderScanJob& job_;
+};
+
+}  // namespace
 
 std::optional<std::wstring> MainForm::AskText(const std::wstring& title, const std::wstring& prompt,
                                               const std::wstring& text) {
@@ -59,6 +79,11 @@ bool MainForm::EditJpegSetting() {
   settings_.JpegCompressRatio2 = choice->presets[1];
   settings_.JpegCompressRatio3 = choice->presets[2];
   return true;
+}
+
+bool MainForm::RunProgressForm(FolderScanJob& job) {
+  ScanProgress progress(job);
+  return progressForm_.Run(instance_, window_, progress);
 }
 
 }  // namespace tv

@@ -3,10 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
+#include <set>
+
 #include "forms/form_ids.h"
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/support/dialog_driver.h"
+#include "util/file_system.h"
+#include "util/text.h"
 
 namespace tvtest {
 namespace {
@@ -137,6 +142,57 @@ TEST_F(FormsViewerTest, JpegFormFollowsTrackbarTextAndPresetsAndStoresOnOk) {
   EXPECT_EQ(after.JpegCompressRatio1, before.JpegCompressRatio1);
   EXPECT_EQ(after.JpegCompressRatio2, before.JpegCompressRatio2);
   EXPECT_EQ(after.JpegCompressRatio3, 64);
+}
+
+// The progress form is up while 20,000 files in 100 folders are scanned;
+// Cancel stops the scan, which is held at the start of its 51st folder until
+// then, and the list holds exactly the first 50 folders' files, each once.
+TEST_F(FormsViewerTest, ProgressFormShowsTheScanAndCancelKeepsWhatWasFound) {
+  const std::string png = tvtest::ReadAllBytes(WritePicture(L"seed.png", 0xFF00FF00, 2, 2));
+  const std::wstring scanned = folder_.MakeFolder(L"scanned");
+  for (int f = 0; f < 100; ++f) {
+    // Small folders: the system looks through a folder for each new name.
+    const std::wstring sub = scanned + L"\\" + tv::DecimalInt(f) + L"\\";
+    ASSERT_TRUE(::CreateDirectoryW(sub.c_str(), nullptr));
+    for (int i = 0; i < 200; ++i) {
+      // Written plainly: a flush per file would take minutes here.
+      const tv::UniqueFile file(::CreateFileW((sub + tv::DecimalInt(i) + L".png").c_str(), GENERIC_WRITE, 0,
+                                              nullptr, CREATE_NEW, 0, nullptr));
+      DWORD written = 0;
+      ASSERT_TRUE(file && ::WriteFile(file.get(), png.data(), DWORD(png.size()), &written, nullptr));
+    }
+  }
+  Start({});
+  const tv::UniqueHandle release(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::atomic<int> listings{0};
+  std::atomic<bool> held{false};
+  form_->ScanJob().SetListingStarted([&](const std::wstring&) {
+    if (++listings < 52) return;  // the start folder, then 50 subfolders
+    held = true;
+    ::WaitForSingleObject(release.get(), 60'000);
+  });
+  std::wstring status;
+  DialogScript script({[&](HWND dialog) {
+    status = ItemTextOf(dialog, IDC_PROGRESS_STATUS);
+    if (!held || status.rfind(scanned + L"\\", 0) != 0 || !status.ends_with(L".png")) return false;
+    PressButton(dialog, IDCANCEL);
+    ::SetEvent(release.get());
+    return true;
+  }});
+  ASSERT_TRUE(form_->OpenPaths({scanned}, 0, 0));
+  form_->ScanJob().SetListingStarted(nullptr);
+  EXPECT_TRUE(script.Finished()) << "the last status seen: " << tv::WideToUtf8(status);
+  const auto& list = form_->List().FileList();
+  ASSERT_EQ(list.size(), 10'000u);
+  std::set<std::wstring> unique, folders;
+  for (const auto& entry : list) {
+    unique.insert(entry.path);
+    folders.insert(entry.path.substr(0, entry.path.rfind(L'\\')));
+  }
+  EXPECT_EQ(unique.size(), list.size());
+  EXPECT_EQ(folders.size(), 50u);
+  EXPECT_EQ(form_->PathOnDisplay(), list[static_cast<size_t>(form_->List().ShowIndex())].path);
+  EXPECT_FALSE(form_->ScanJob().Worker());
 }
 
 }  // namespace
