@@ -1,7 +1,7 @@
 #pragma once
 // Drives this thread's modal dialogs (the forms and message boxes) from
 // inside their own message loops: a thread timer runs the steps of a script
-// whenever a dialog is up, so the code under test can sit in DialogBox or
+// whenever a dialog is up, so the code under test sits in DialogBox or
 // MessageBox as it does for a user.
 #include <windows.h>
 
@@ -11,37 +11,29 @@
 
 namespace tvtest {
 
-// This thread's dialog (class #32770) that takes input now: the visible,
-// enabled one on top. Null when none is open.
+// This thread's dialog (class #32770) that takes input now, or null.
 HWND ActiveDialog();
-
 std::wstring TextOf(HWND window);
 std::wstring ItemTextOf(HWND dialog, int id);
-// The non-empty texts of the dialog's static controls in child order; a
-// message box's message is among them.
-std::vector<std::wstring> StaticTexts(HWND dialog);
 // Replaces an edit's text (the edit reports EN_UPDATE and EN_CHANGE).
 void SetEditText(HWND dialog, int id, const std::wstring& text);
 // Types each character into the control as the keyboard would (WM_CHAR).
 void TypeInto(HWND dialog, int id, const std::wstring& text);
-// Clicks the button (BM_CLICK); an id with no control, such as IDCANCEL on
-// a box without a Cancel button, is sent as the command itself.
+// Clicks the button (BM_CLICK); an id without a control is sent as the
+// command itself.
 void PressButton(HWND dialog, int id);
 
 class DialogScript {
  public:
-  // Gets the dialog open at that moment; true when the step is done, false
-  // to be asked again on the next tick.
+  // Gets the dialog up at that moment; true when done, false to be asked
+  // again on the next tick.
   using Step = std::function<bool(HWND dialog)>;
 
-  // Starts the timer; steps run in order, one a tick, while a dialog is open.
   explicit DialogScript(std::vector<Step> steps);
   ~DialogScript();
   DialogScript(const DialogScript&) = delete;
   DialogScript& operator=(const DialogScript&) = delete;
-
   bool Finished() const { return next_ == steps_.size(); }
-  size_t StepsDone() const { return next_; }
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) noexcept;
@@ -51,10 +43,8 @@ class DialogScript {
   UINT_PTR timer_ = 0;
 };
 
-// Common steps.
-// Checks caption and that the static texts include `text`, then presses id.
+// A step that checks the caption and that one static text reads `text`
+// (when given), then presses the button.
 DialogScript::Step Answer(int buttonId, std::wstring caption = {}, std::wstring text = {});
-// Puts text into the edit and presses OK.
-DialogScript::Step EnterText(int editId, std::wstring text);
 
 }  // namespace tvtest
