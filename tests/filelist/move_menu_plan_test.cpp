@@ -15,7 +15,7 @@ MoveMenuFacts Facts(int subfolders) {
 
 }  // namespace
 
-TEST(MoveMenuPlan, AcceleratorsRunOnFromTheRememberedFolders) {
+TEST(MoveMenuPlan, AcceleratorsRunOnFromTheRememberedFoldersAndRootsHaveNoParent) {
   const MoveMenuPlan plan = PlanMoveMenu(Facts(40), 34000, 35000);
   ASSERT_EQ(plan.items.size(), 8u + 40 + 3);
   const std::pair<size_t, const wchar_t*> expected[] = {
@@ -25,9 +25,7 @@ TEST(MoveMenuPlan, AcceleratorsRunOnFromTheRememberedFolders) {
   for (const auto& [at, text] : expected) EXPECT_EQ(plan.items[at].text, text) << at;
   EXPECT_EQ(plan.targets[4], L"??");
   EXPECT_EQ(plan.items.back().id, 34000 + static_cast<int>(plan.targets.size()) - 1);
-}
-
-TEST(MoveMenuPlan, ParentsOfRootsAndShares) {
+  // Roots of drives and shares have no parent item.
   EXPECT_EQ(ParentFolderOf(L"C:\\a"), L"C:");
   EXPECT_EQ(ParentFolderOf(L"C:"), L"");
   EXPECT_EQ(ParentFolderOf(L"\\\\server\\share\\a"), L"\\\\server\\share");
