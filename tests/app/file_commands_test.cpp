@@ -54,12 +54,14 @@ class FileCommandsTest : public ViewerTest {
     const auto& targets = form_->MoveTargets();
     const auto found = std::find(targets.begin(), targets.end(), target);
     ASSERT_NE(found, targets.end()) << testing::PrintToString(target);
+    HoldCtrl(ctrl);
+    Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(found - targets.begin()));
+    HoldCtrl(false);
+  }
+  static void HoldCtrl(bool held) {
     BYTE keys[256] = {};
     ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    ::SetKeyboardState(keys);
-    Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(found - targets.begin()));
-    keys[VK_CONTROL] = 0;
+    keys[VK_CONTROL] = held ? 0x80 : 0;
     ::SetKeyboardState(keys);
   }
   std::wstring EntryPath(size_t i = 0) const { return form_->List().FileList().at(i).path; }
@@ -95,7 +97,10 @@ TEST_F(FileCommandsTest, MoveIntoANewFolderToTheParentAndRememberingAFolder) {
   folder_.MakeFolder(L"pictures\\sub\\old");
   WritePicture(L"sub\\x.png", kGrey);
   Start({sub + L"\\x.png"});
-  Press('M');
+  HoldCtrl(true);  // Ctrl turns the menu key's popup menu into the move menu
+  ::SendMessageW(form_->Window(), WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+  HoldCtrl(false);
+  EXPECT_EQ(form_->MenusOpened(), 1);
   Command(IDM_MOVE_TARGET_FIRST + static_cast<int>(form_->MoveTargets().size()));  // past the last item: nothing
   MoveTo(L"?");
   EXPECT_EQ(form_->CurrentSettings().MovedFolder, std::vector<std::wstring>{sub});
