@@ -15,6 +15,9 @@ namespace tvtest {
 HWND ActiveDialog();
 std::wstring TextOf(HWND window);
 std::wstring ItemTextOf(HWND dialog, int id);
+// The non-empty texts of the dialog's static controls in child order; a
+// message box's message is among them.
+std::vector<std::wstring> StaticTexts(HWND dialog);
 // Replaces an edit's text (the edit reports EN_UPDATE and EN_CHANGE).
 void SetEditText(HWND dialog, int id, const std::wstring& text);
 // Types each character into the control as the keyboard would (WM_CHAR).
@@ -34,6 +37,7 @@ class DialogScript {
   DialogScript(const DialogScript&) = delete;
   DialogScript& operator=(const DialogScript&) = delete;
   bool Finished() const { return next_ == steps_.size(); }
+  size_t StepsDone() const { return next_; }
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) noexcept;
@@ -46,5 +50,7 @@ class DialogScript {
 // A step that checks the caption and that one static text reads `text`
 // (when given), then presses the button.
 DialogScript::Step Answer(int buttonId, std::wstring caption = {}, std::wstring text = {});
+// Puts text into the edit and presses OK.
+DialogScript::Step EnterText(int editId, std::wstring text);
 
 }  // namespace tvtest
