@@ -30,14 +30,6 @@ long long RecycledCount() {
   return SUCCEEDED(::SHQueryRecycleBinW(nullptr, &info)) ? info.i64NumItems : -1;
 }
 
-DialogScript::Step EnterText(std::wstring text) {
-  return [text](HWND dialog) {
-    SetEditText(dialog, IDC_INPUT_TEXT, text);
-    PressButton(dialog, IDOK);
-    return true;
-  };
-}
-
 // Held open as another program might: not to be deleted or renamed meanwhile.
 tv::UniqueFile Lock(const std::wstring& path) {
   tv::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -105,7 +97,7 @@ TEST_F(FileCommandsTest, MoveIntoANewFolderToTheParentAndRememberingAFolder) {
   MoveTo(L"?");
   EXPECT_EQ(form_->CurrentSettings().MovedFolder, std::vector<std::wstring>{sub});
   for (const wchar_t* name : {L"old", L"new"}) {
-    DialogScript script({EnterText(name)});
+    DialogScript script({EnterText(IDC_INPUT_TEXT, name)});
     MoveTo(L"*");
     EXPECT_TRUE(script.Finished());
   }
@@ -137,7 +129,7 @@ TEST_F(FileCommandsTest, RenameKeepsTheExtensionAndRefusesWhatItCannotDo) {
       const tv::UniqueFile held = c.lock ? Lock(file) : tv::UniqueFile();
       DialogScript script({[&](HWND dialog) {
         EXPECT_EQ(ItemTextOf(dialog, IDC_INPUT_TEXT), L"a");
-        return EnterText(c.name)(dialog);
+        return EnterText(IDC_INPUT_TEXT, c.name)(dialog);
       }});
       Press('N', tv::kCtrl);
       EXPECT_TRUE(script.Finished());
@@ -264,12 +256,7 @@ TEST_F(FileCommandsTest, DeleteOnlyShortensTheListAndPasteOnlyLengthensIt) {
 // Regression: with nothing in the list the commands worked on entry -1.
 TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
   Start({});
-  bool asked = false;
-  const DialogScript noDialog({[&](HWND dialog) {
-    asked = true;
-    PressButton(dialog, IDCANCEL);
-    return true;
-  }});
+  const DialogScript noDialog({Answer(IDCANCEL)});
   for (const int id : {IDM_FILE_COPY, IDM_FILE_CUT, IDM_FILE_RENAME, IDM_FILE_MOVE, IDM_MOVE_TO_RECYCLE,
                        IDM_OPEN_EXISTS_FOLDER, IDM_COPY_FILE_PATH})
     Command(id);
@@ -277,7 +264,7 @@ TEST_F(FileCommandsTest, FileCommandsOnAnEmptyListDoNothing) {
     for (const unsigned modifiers : {0u, 2u, 3u}) Press(VK_DELETE, modifiers, target);  // Del, Ctrl, Ctrl+Shift
     Press(VK_RETURN);
   }
-  EXPECT_FALSE(asked) << "a dialog asked about no file";
+  EXPECT_EQ(noDialog.StepsDone(), 0u) << "a dialog asked about no file";
   EXPECT_TRUE(form_->RecordedMessages().empty());
   EXPECT_EQ(form_->List().ShowIndex(), -1);
   EXPECT_EQ(form_->MoveTargets(), (std::vector<std::wstring>{L"?", L"*"}));
