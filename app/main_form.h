@@ -26,7 +26,11 @@
 #include "filelist/folder_scanner.h"
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
+#include "forms/input_form.h"
+#include "forms/jpeg_setting_form.h"
 #include "forms/list_box_control.h"
+#include "forms/progress_form.h"
+#include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
 #include "menus/ui_language.h"
@@ -55,7 +59,7 @@ struct MainFormOptions {
 enum class LoadResult { Shown = 0, ArchiveOpened = 1, CannotShow = 2, ArchiveFailed = 4, Nothing = 5 };
 
 class MainForm final : public FileListHost, public ViewHost, public SettingsHost, private AnimationPacer,
-                       private MouseHost {
+                       private MouseHost, private ScanProgressHost {
  public:
   explicit MainForm(MainFormOptions options = {});
   ~MainForm() override;
@@ -82,6 +86,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   int MenuOpen() const { return menuOpen_; }
   const TrayIcon& Tray() const { return tray_; }
   int TrayColourShown() const { return trayColour_; }
+  // The move menu built last and the destination of each of its items.
+  HMENU MoveMenu() const { return moveMenu_.get(); }
+  const std::vector<std::wstring>& MoveTargets() const { return moveTargets_; }
 
   // The window's context menu at a screen point; returns once it closed.
   void TrackPopupAt(POINT point);
@@ -112,7 +119,25 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // plug-ins; the second half of the plug-in folder command.
   void UsePluginFolder(const std::wstring& folder);
 
+  // --- modal forms (main_form_forms.cpp)
+  // The input form inside the modal bracket: the entered text on OK,
+  // nothing on Cancel or when the form was closed.
+  std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
+  // The JPEG quality form inside the modal bracket, started from
+  // JpegCompressRatio0..3; OK stores the quality and presets back there.
+  // False when cancelled.
+  bool EditJpegSetting();
+  // The folder scan in progress, for watching it while the progress form is up.
+  FolderScanJob& ScanJob() { return scanner_.Job(); }
+
  private:
+  // --- modal forms (main_form_forms.cpp)
+  void EditFileMask();
+  void EditInternalLoaderMask();
+  void SetWindowSizeByForm();
+  void JpegSettingCommand() { EditJpegSetting(); }
+  bool RunProgressForm(FolderScanJob& job) override;
+
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT ListBoxSubclass(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
@@ -213,6 +238,41 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // A Yes/No question; false only when the user answered No.
   bool Confirm(unsigned textId);
 
+  // file commands (main_form_file_commands.cpp) and the move menu
+  // (main_form_move_menu.cpp)
+  struct WorkFile {
+    std::wstring path;
+    int fileIndex = -1;  // its place in the file list
+  };
+  // The file rename and move act on: the archive while inside one, the list
+  // view's cursor entry while the list is shown, else the entry on display.
+  std::optional<WorkFile> FileToWorkOn();
+  void CopyFilesCommand();
+  void CutFilesCommand();
+  void CopyFiles(bool cut);
+  void PasteFiles();
+  void CopyFilePath();
+  void RenameFile();
+  void RecycleCommand();
+  // op 0 removes entries from the list only, 1 recycles their files after
+  // asking, 2 recycles without asking in the list view.
+  void DeleteEntries(int op);
+  void ShowInFileManager();
+  void MoveCommand();
+  void BuildMoveMenu();
+  void MoveToTargetCommand(const CommandRow& row, int index);
+  void MoveToTarget(int index);
+  // The new folder's path, or empty when none was made.
+  std::wstring CreateFolderForMove(const std::wstring& file);
+  bool MoveFileTo(const std::wstring& source, const std::wstring& destination, const std::wstring& folder,
+                  bool replace);
+  // The list entry, its list-box line, the open history and the names on
+  // display follow a file that was renamed or moved.
+  void FollowRenamedFile(int fileIndex, const std::wstring& oldPath, const std::wstring& newPath);
+  bool AskYesNo(const std::wstring& text, const wchar_t* caption);
+  void ReportForbiddenChar(const std::wstring& name, int at, MessageIcon icon);
+  void ReportFailure(const std::wstring& what, unsigned long error);
+
   // plug-ins (main_form_plugins.cpp)
   void StartPlugins();
   void SetPluginFolderCommand();
@@ -234,8 +294,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SyncViewFromSettingsRotation();
 
   // modal bracket and closing (main_form.cpp)
-  void BeginModal();
-  void EndModal();
+  void BeginModal() override;
+  void EndModal() override;
   bool CloseMustWait() const;
   // A close that arrived while work was running is carried out once it ended.
   void RunDeferredClose();
@@ -358,11 +418,16 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   std::unique_ptr<SettingsStore> store_;
   ListSettings listSettings_;
   TflListFileReader listFileReader_;
-  FolderScanner scanner_;
+  FolderScanner scanner_{this};
   ImageFileList list_;
   LoadedImage image_;
   ViewGeometry view_;
   ListBoxControl listBox_;
+  // The forms live as long as the window object; their dialogs only while shown.
+  InputForm inputForm_;
+  SizeForm sizeForm_;
+  JpegSettingForm jpegSettingForm_;
+  ProgressForm progressForm_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
   mutable CriticalSection pictureLock_;
@@ -371,6 +436,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
 
   std::wstring pathOnDisplay_;
   std::vector<std::wstring> moveTargets_;  // command IDM_MOVE_TARGET_FIRST + i moves to moveTargets_[i]
+  UniqueMenu moveMenu_;
+  WorkFile moveFile_;  // the file the move menu was built for
+  Point movePoint_{};  // where it was opened, to open it there again after a move
   std::wstring tflFileName_;
   RefindNames pending_;
   // The position to show once a list is in place (from the ini file, a saved

@@ -7,7 +7,6 @@
 #include "menus/localized_string.h"
 #include "menus/menu_item_state.h"
 #include "menus/message_ids.h"
-#include "util/clipboard.h"
 #include "util/file_dialogs.h"
 #include "util/file_system.h"
 #include "util/paths.h"
@@ -58,9 +57,7 @@ void MainForm::RunKeyAction(const KeyAction& action) {
     case KeyActionKind::ShowList: SetListMode(1, 1); break;
     case KeyActionKind::ShowSelected: SetListMode(2, 1); break;
     case KeyActionKind::Close: ::PostMessageW(window_, WM_CLOSE, 0, 0); break;
-    case KeyActionKind::PathToClipboard:
-      if (!pathOnDisplay_.empty()) CopyTextToClipboard(pathOnDisplay_);
-      break;
+    case KeyActionKind::PathToClipboard: CopyFilePath(); break;
     case KeyActionKind::Zoom: ZoomBy(action.value > 0 ? 1.5 : 1 / 1.5); break;
     case KeyActionKind::Turn: TurnBy(action.value); break;
     case KeyActionKind::SortByName: SortCommand(0); break;
@@ -82,7 +79,7 @@ void MainForm::RunKeyAction(const KeyAction& action) {
       list_.MoveSelectedEntries(action.value);
       RefillListBox();
       break;
-    case KeyActionKind::FileOperation:
+    case KeyActionKind::FileOperation: DeleteEntries(action.value); break;
     case KeyActionKind::PixelRgbToClipboard:
     case KeyActionKind::PassToListBox:
       CommandNotYetAvailable();

@@ -166,11 +166,6 @@ void MainForm::ShowPopupMenu(Point at) {
   TrackPopupAt(POINT{at.x, at.y});
 }
 
-void MainForm::ShowMoveMenu(Point) {
-  // The move-to-folder menu comes with the file operations.
-  ++menusOpened_;
-}
-
 void MainForm::CloseWindow() {
   if (window_) ::PostMessageW(window_, WM_CLOSE, 0, 0);
 }

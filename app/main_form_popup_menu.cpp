@@ -40,7 +40,9 @@ LRESULT MainForm::OnContextMenu(WPARAM, LPARAM, bool&) {
   idle_.ResetIdle();
   POINT point{};
   ::GetCursorPos(&point);
-  TrackPopupAt(point);
+  // As with the right button: Ctrl asks for the move menu, or Alt while locked.
+  if (::GetKeyState(settings_.Locked ? VK_MENU : VK_CONTROL) & 0x8000) ShowMoveMenu({point.x, point.y});
+  else TrackPopupAt(point);
   return 0;
 }
 

@@ -5,7 +5,9 @@ if(WIN_BUILD)
     app/main_form_display.cpp app/main_form_messages.cpp app/main_form_commands.cpp app/main_form_paint.cpp
     app/command_table.cpp app/main_form_view_commands.cpp app/main_form_option_commands.cpp
     app/main_form_history.cpp app/main_form_popup_menu.cpp app/main_form_tray.cpp app/tray_icon.cpp
+    app/main_form_file_commands.cpp app/main_form_move_menu.cpp
     app/main_form_plugins.cpp
-    app/main_form_animation.cpp app/main_form_mouse.cpp)
+    app/main_form_animation.cpp app/main_form_mouse.cpp
+    app/main_form_forms.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

@@ -25,11 +25,6 @@ bool IsRefusedQuery(DWORD error) {
 
 }  // namespace
 
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
-  if (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) return folder + name;
-  return folder + L"\\" + name;
-}
-
 FolderEnumeration::FolderEnumeration(const std::wstring& folder, ListingMethod method)
     : folderText_(folder), prefix_(JoinPath(folder, L"")), method_(method) {
   // Backup semantics open a folder; without FILE_FLAG_OPEN_REPARSE_POINT a

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "util/paths.h"
 #include "util/win_handles.h"
 
 namespace tv {
@@ -78,8 +79,5 @@ class FolderEnumeration {
   bool started_ = false;
   bool exhausted_ = false;
 };
-
-// folder + "\" + name, without doubling a separator the folder ends with.
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 
 }  // namespace tv

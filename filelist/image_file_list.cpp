@@ -34,6 +34,11 @@ ImageEntry* ImageFileList::MutableActiveEntry(int index) {
   return &Active()[static_cast<size_t>(index)];
 }
 
+ImageEntry* ImageFileList::MutableFileEntry(int index) {
+  if (index < 0 || index >= static_cast<int>(fileList_.size())) return nullptr;
+  return &fileList_[static_cast<size_t>(index)];
+}
+
 int ImageFileList::IndexOfPath(const ImageList& list, const std::wstring& path) {
   for (size_t i = 0; i < list.size(); ++i)
     if (list[i].path == path) return static_cast<int>(i);

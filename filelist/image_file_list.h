@@ -37,6 +37,8 @@ class ImageFileList {
   bool SetShowIndex(int index);
   // Records what the loader found out about the entry (rotation, ...).
   ImageEntry* MutableActiveEntry(int index);
+  // An entry of FileList() (an archive while its members are browsed).
+  ImageEntry* MutableFileEntry(int index);
 
   // The pending name that OpenArchive looks for among the members.
   RefindNames refind;

@@ -66,6 +66,7 @@ class LoadedImage {
   void SetRotation(int rotation) { rotation_ = rotation; }
   void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
   void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
+  const std::wstring& InternalLoaderMask() const { return internalLoaderMask_; }
   void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {
     plugins_.SetProgress(function, context);
   }
@@ -154,6 +155,8 @@ class LoadedImage {
   void SetPreRenderLimit(std::uint64_t bits) { preRenderLimitBits_ = bits; }
   const ExifTexts& exif() const { return exif_; }
   const ImageEntry& archiveEntry() const { return archiveEntry_; }
+  // The open archive's file was renamed or moved: its members are read from there.
+  void SetArchivePath(const std::wstring& path) { archiveEntry_.path = path; }
   const ImageEntry& memberEntry() const { return memberEntry_; }
   const ImageEntry& currentEntry() const { return currentEntry_; }
   const std::vector<ZipMember>& zipMembers() const { return zipMembers_; }

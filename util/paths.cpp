@@ -40,6 +40,11 @@ std::wstring PathTail(std::wstring_view path, int n) {
   return std::wstring(path);
 }
 
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+  if (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) return folder + name;
+  return folder + L"\\" + name;
+}
+
 int FindForbiddenChar(std::wstring_view name) {
   const size_t at = name.find_first_of(L"/\\:*?'<>|");
   return at == std::wstring_view::npos ? -1 : static_cast<int>(at);

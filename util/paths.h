@@ -13,6 +13,8 @@ std::wstring ExtensionOf(std::wstring_view path);
 std::wstring FolderOf(std::wstring_view path);
 // The text after the (n+1)-th "\" from the end; n = 1 gives folder\name.
 std::wstring PathTail(std::wstring_view path, int n);
+// folder + "\" + name, without doubling a separator the folder ends with.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // Index of the first of / \ : * ? ' < > |, or -1.
 int FindForbiddenChar(std::wstring_view name);
 
