@@ -6,6 +6,7 @@
 #include "menus/localized_string.h"
 #include "menus/menu_ids.h"
 #include "menus/message_ids.h"
+#include "menus/text_menu.h"
 #include "settings/recent_paths.h"
 #include "util/file_system.h"
 
@@ -21,23 +22,10 @@ void MainForm::BuildHistoryMenu() {
   const std::vector<HistoryMenuItem> items =
       HistoryMenuItems(settings_.History, IDM_HISTORY_FIRST, LocalizedString(IDS_MENU_CLEAR_HISTORY));
   if (popup_ && !items.empty()) {
-    UniqueMenu fresh(::CreatePopupMenu());
-    UINT position = 0;
-    for (const HistoryMenuItem& item : items) {
-      MENUITEMINFOW info{};
-      info.cbSize = sizeof info;
-      if (item.id == 0) {
-        info.fMask = MIIM_FTYPE;
-        info.fType = MFT_SEPARATOR;
-      } else {
-        info.fMask = MIIM_ID | MIIM_STRING;
-        info.wID = static_cast<UINT>(item.id);
-        info.dwTypeData = const_cast<wchar_t*>(item.text.c_str());
-      }
-      ::InsertMenuItemW(fresh.get(), position++, TRUE, &info);
+    if (UniqueMenu fresh = MenuOfItems(items)) {
+      ReplaceHistorySubMenu(fresh.get());
+      (void)fresh.release();  // the popup menu owns it now
     }
-    ReplaceHistorySubMenu(fresh.get());
-    (void)fresh.release();  // the popup menu owns it now
   }
   SyncMenuStates();  // greys the item while the history is empty
   if (historyMenuBuilt_) SaveSettingsNow();

@@ -11,6 +11,7 @@
 #include "menus/localized_string.h"
 #include "menus/menu_ids.h"
 #include "menus/message_ids.h"
+#include "menus/text_menu.h"
 #include "util/file_system.h"
 #include "util/paths.h"
 
@@ -18,26 +19,6 @@ namespace tv {
 namespace {
 
 bool IsFolder(const std::wstring& folder) { return !folder.empty() && IsExistingFolder(SystemFolderPath(folder)); }
-
-UniqueMenu MenuOf(const std::vector<MoveMenuItem>& items) {
-  UniqueMenu menu(::CreatePopupMenu());
-  if (!menu) return menu;
-  UINT position = 0;
-  for (const MoveMenuItem& item : items) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    if (item.id == 0) {
-      info.fMask = MIIM_FTYPE;
-      info.fType = MFT_SEPARATOR;
-    } else {
-      info.fMask = MIIM_ID | MIIM_STRING;
-      info.wID = static_cast<UINT>(item.id);
-      info.dwTypeData = const_cast<wchar_t*>(item.text.c_str());
-    }
-    ::InsertMenuItemW(menu.get(), position++, TRUE, &info);
-  }
-  return menu;
-}
 
 }  // namespace
 
@@ -55,7 +36,7 @@ void MainForm::BuildMoveMenu() {
   facts.addFolderNoNameText = LocalizedString(IDS_ADD_FOLDER_LIST_NO_NAME);
   facts.createFolderText = LocalizedString(IDS_MOVE_TO_NEW_FOLDER);
   MoveMenuPlan plan = PlanMoveMenu(facts, IDM_MOVE_TARGET_FIRST, IDM_HISTORY_FIRST);
-  moveMenu_ = MenuOf(plan.items);
+  moveMenu_ = MenuOfItems(plan.items);
   moveTargets_ = std::move(plan.targets);
 }
 

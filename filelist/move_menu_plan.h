@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "util/text_menu_item.h"
+
 namespace tv {
 
 inline constexpr wchar_t kAddFolderTarget[] = L"?";
@@ -27,10 +29,7 @@ struct MoveMenuFacts {
   std::wstring createFolderText;           // "Move to Create Folder"
 };
 
-struct MoveMenuItem {
-  int id = 0;  // 0: a separator
-  std::wstring text;
-};
+using MoveMenuItem = TextMenuItem;
 
 struct MoveMenuPlan {
   std::vector<MoveMenuItem> items;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "util/text_menu_item.h"
+
 namespace tv {
 
 class RecentPaths {
@@ -31,10 +33,7 @@ class RecentPaths {
 };
 
 // One item of the History sub-menu.
-struct HistoryMenuItem {
-  int id = 0;  // 0: a separator
-  std::wstring text;
-};
+using HistoryMenuItem = TextMenuItem;
 
 // Entry i as IDM_HISTORY_FIRST + i with its last folder and file name, a
 // separator, then the clear item with the id after the last entry. Empty
