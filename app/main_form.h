@@ -25,7 +25,11 @@
 #include "filelist/folder_scanner.h"
 #include "filelist/image_file_list.h"
 #include "filelist/list_settings.h"
+#include "forms/input_form.h"
+#include "forms/jpeg_setting_form.h"
 #include "forms/list_box_control.h"
+#include "forms/progress_form.h"
+#include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
 #include "menus/ui_language.h"
@@ -54,7 +58,7 @@ struct MainFormOptions {
 enum class LoadResult { Shown = 0, ArchiveOpened = 1, CannotShow = 2, ArchiveFailed = 4, Nothing = 5 };
 
 class MainForm final : public FileListHost, public ViewHost, public SettingsHost, private AnimationPacer,
-                       private MouseHost {
+                       private MouseHost, private ScanProgressHost {
  public:
   explicit MainForm(MainFormOptions options = {});
   ~MainForm() override;
@@ -109,7 +113,25 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // plug-ins; the second half of the plug-in folder command.
   void UsePluginFolder(const std::wstring& folder);
 
+  // --- modal forms (main_form_forms.cpp)
+  // The input form inside the modal bracket: the entered text on OK,
+  // nothing on Cancel or when the form was closed.
+  std::optional<std::wstring> AskText(const std::wstring& title, const std::wstring& prompt, const std::wstring& text);
+  // The JPEG quality form inside the modal bracket, started from
+  // JpegCompressRatio0..3; OK stores the quality and presets back there.
+  // False when cancelled.
+  bool EditJpegSetting();
+  // The folder scan in progress, for watching it while the progress form is up.
+  FolderScanJob& ScanJob() { return scanner_.Job(); }
+
  private:
+  // --- modal forms (main_form_forms.cpp)
+  void EditFileMask();
+  void EditInternalLoaderMask();
+  void SetWindowSizeByForm();
+  void JpegSettingCommand() { EditJpegSetting(); }
+  bool RunProgressForm(FolderScanJob& job) override;
+
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT ListBoxSubclass(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
@@ -222,8 +244,8 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SyncViewFromSettingsRotation();
 
   // modal bracket and closing (main_form.cpp)
-  void BeginModal();
-  void EndModal();
+  void BeginModal() override;
+  void EndModal() override;
   bool CloseMustWait() const;
   // A close that arrived while work was running is carried out once it ended.
   void RunDeferredClose();
@@ -344,11 +366,16 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   std::unique_ptr<SettingsStore> store_;
   ListSettings listSettings_;
   TflListFileReader listFileReader_;
-  FolderScanner scanner_;
+  FolderScanner scanner_{this};
   ImageFileList list_;
   LoadedImage image_;
   ViewGeometry view_;
   ListBoxControl listBox_;
+  // The forms live as long as the window object; their dialogs only while shown.
+  InputForm inputForm_;
+  SizeForm sizeForm_;
+  JpegSettingForm jpegSettingForm_;
+  ProgressForm progressForm_;
   TimerRecord slideTimer_;
   TimerRecord idleTimer_;
   mutable CriticalSection pictureLock_;

@@ -6,6 +6,7 @@ if(WIN_BUILD)
     app/command_table.cpp app/main_form_view_commands.cpp app/main_form_option_commands.cpp
     app/main_form_history.cpp app/main_form_popup_menu.cpp
     app/main_form_plugins.cpp
-    app/main_form_animation.cpp app/main_form_mouse.cpp)
+    app/main_form_animation.cpp app/main_form_mouse.cpp
+    app/main_form_forms.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

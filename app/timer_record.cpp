@@ -1,14 +1,6 @@
 #include "app/timer_record.h"
 
-#include <atomic>
-
 namespace tv {
-
-UINT_PTR NextTimerId() noexcept {
-  // Low ids are left to dialogs and controls that pick their own.
-  static std::atomic<UINT_PTR> next{1000};
-  return next++;
-}
 
 void TimerRecord::Start() noexcept {
   if (!owner_) return;

@@ -1,12 +1,11 @@
 #pragma once
 // A window timer as the viewer keeps it: owner, id, whether it runs, period.
-// Ids come from one process-wide counter (forms draw from it too), so no two
-// timers of the process ever share an id.
+// Ids come from the process-wide counter (util/timer_ids.h).
 #include <windows.h>
 
-namespace tv {
+#include "util/timer_ids.h"
 
-UINT_PTR NextTimerId() noexcept;
+namespace tv {
 
 class TimerRecord {
  public:

@@ -8,12 +8,10 @@ bool FolderScanner::ScanWithProgress(const std::wstring& folder, ImageList& out,
   busy_ = true;
   if (host_) host_->BeginModal();
   job_.Prepare(folder, recurse, maskEnabled ? mask : std::wstring(L"*.*"));
-  if (host_) {
-    host_->RunProgressForm(job_);
-  } else {
-    job_.Start();
-  }
-  job_.Finish();  // a no-op when the form has finished the job already
+  if (!host_ || !host_->RunProgressForm(job_)) job_.Start();
+  // A form that closed under a running worker has asked it to stop, so this
+  // wait is short; after a normal close it is a no-op.
+  job_.Finish();
   ImageList found = job_.TakeResult();
   if (out.empty()) {
     out = std::move(found);  // the common case: one folder opened on its own

@@ -17,8 +17,9 @@ class ScanProgressHost {
   virtual void EndModal() = 0;
   // Shows the progress form for job until its worker has ended. The form
   // calls job.Start() when first shown, polls HasEnded() and CurrentFile(),
-  // and calls job.Finish() before it closes.
-  virtual void RunProgressForm(FolderScanJob& job) = 0;
+  // and calls job.Finish() before it closes. False when no form could be
+  // shown and the job was not started: the scan then runs unseen.
+  virtual bool RunProgressForm(FolderScanJob& job) = 0;
 };
 
 class FolderScanner {

@@ -66,6 +66,7 @@ class LoadedImage {
   void SetRotation(int rotation) { rotation_ = rotation; }
   void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
   void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
+  const std::wstring& InternalLoaderMask() const { return internalLoaderMask_; }
   void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {
     plugins_.SetProgress(function, context);
   }

@@ -4,5 +4,6 @@ if(WIN_BUILD)
   list(APPEND WIN_TESTS tests/app/viewer_fixture.cpp tests/app/viewer_test.cpp tests/app/command_table_test.cpp
     tests/app/test_version.rc tests/app/start_window_test.cpp tests/app/picture_turn_test.cpp
     tests/app/plugin_viewer_test.cpp
-    tests/app/animation_viewer_test.cpp tests/app/mouse_viewer_test.cpp tests/app/menu_test.cpp)
+    tests/app/animation_viewer_test.cpp tests/app/mouse_viewer_test.cpp tests/app/menu_test.cpp
+    tests/app/forms_viewer_test.cpp)
 endif()
