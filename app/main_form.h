@@ -33,6 +33,7 @@
 #include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
+#include "imaging/picture_export.h"
 #include "menus/ui_language.h"
 #include "settings/list_file.h"
 #include "settings/settings_host.h"
@@ -127,6 +128,11 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // JpegCompressRatio0..3; OK stores the quality and presets back there.
   // False when cancelled.
   bool EditJpegSetting();
+  // --- export (main_form_export_commands.cpp)
+  // Writes the shown picture to path as the save commands do once their
+  // dialog closed: JPEG at full or showing size with JpegCompressRatio0, or
+  // PNG. A failure is told to the user ("Failed") and returns false.
+  bool ExportPicture(ExportFormat format, bool showingSize, const std::wstring& path);
   // The folder scan in progress, for watching it while the progress form is up.
   FolderScanJob& ScanJob() { return scanner_.Job(); }
 
@@ -137,6 +143,17 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetWindowSizeByForm();
   void JpegSettingCommand() { EditJpegSetting(); }
   bool RunProgressForm(FolderScanJob& job) override;
+
+  // export (main_form_export_commands.cpp)
+  void CopyImageToClipboardCommand();
+  void SaveJpegFullSizeCommand();
+  void SaveJpegShowingSizeCommand();
+  void SaveJpeg(bool showingSize);
+  void SavePng();
+  // The save dialog inside the modal bracket, proposing the shown file's
+  // name with the extension; nothing when cancelled.
+  std::optional<std::wstring> AskSavePath(const std::wstring& filter, const std::wstring& title,
+                                          const wchar_t* extension);
 
   // window procedures and dispatch (main_form_messages.cpp)
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;

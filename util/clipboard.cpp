@@ -56,6 +56,16 @@ bool CopyTextToClipboard(const std::wstring& text) {
   return true;
 }
 
+bool PutBitmapOnClipboard(UniqueBitmap bitmap) {
+  if (!bitmap) return false;
+  OpenClipboardScope clipboard;
+  if (!clipboard.ok()) return false;
+  ::EmptyClipboard();
+  if (!::SetClipboardData(CF_BITMAP, bitmap.get())) return false;
+  bitmap.release();  // the clipboard owns it now
+  return true;
+}
+
 std::wstring ReadClipboardText() {
   OpenClipboardScope clipboard;
   if (!clipboard.ok()) return {};

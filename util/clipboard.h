@@ -2,10 +2,15 @@
 #include <string>
 #include <vector>
 
+#include "util/win_handles.h"
+
 namespace tv {
 
 // False when the clipboard could not be opened or the text not stored.
 bool CopyTextToClipboard(const std::wstring& text);
+// Hands a screen bitmap to the clipboard as CF_BITMAP; the clipboard owns
+// it from then on. False (the bitmap freed) when it could not be stored.
+bool PutBitmapOnClipboard(UniqueBitmap bitmap);
 // Unicode text now on the clipboard; empty when there is none.
 std::wstring ReadClipboardText();
 
