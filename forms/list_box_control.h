@@ -11,14 +11,15 @@
 #include <string>
 #include <vector>
 
+#include "forms/control_wrapper.h"
+
 namespace tv {
 
 class ListBoxControl {
  public:
   // Called for every message the control receives, before its own procedure.
   // Set `passOn` false to swallow the message; the result is then returned.
-  using Subclass = LRESULT (*)(void* context, HWND listBox, UINT message, WPARAM wParam, LPARAM lParam,
-                               bool& passOn) noexcept;
+  using Subclass = ControlWrapper::Hook;
 
   ListBoxControl() = default;
   ListBoxControl(const ListBoxControl&) = delete;
@@ -26,7 +27,7 @@ class ListBoxControl {
 
   // Creates the hidden child (control id 1) filling the parent's client area.
   bool Create(HWND parent, Subclass subclass, void* context) noexcept;
-  HWND Handle() const noexcept { return window_; }
+  HWND Handle() const noexcept { return control_.Handle(); }
 
   // Replaces every item, redrawing once at the end. selectedItems are indices
   // to mark selected; current is the caret item (-1 for none).
@@ -49,15 +50,12 @@ class ListBoxControl {
   void Focus() noexcept;
 
   // The control's own window procedure, for messages the owner passes on.
-  LRESULT CallPrevious(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) const noexcept;
+  LRESULT CallPrevious(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) const noexcept {
+    return control_.CallPrevious(listBox, message, wParam, lParam);
+  }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-
-  HWND window_ = nullptr;
-  WNDPROC previous_ = nullptr;
-  Subclass subclass_ = nullptr;
-  void* context_ = nullptr;
+  ControlWrapper control_;  // forgets the control when it is destroyed
   bool visible_ = false;
 };
 
