@@ -161,6 +161,16 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   Pump();
   EXPECT_EQ(Shown(), L"b.png");
 
+  Command(IDM_LINEUP_RIGHTWARD);
+  RECT ours{}, theirs{};
+  ::GetWindowRect(form_->Window(), &ours);
+  ::GetWindowRect(sameName->Window(), &theirs);
+  // The sibling sits right beside this window, as large as it.
+  EXPECT_EQ(theirs.left, ours.right);
+  EXPECT_EQ(theirs.top, ours.top);
+  EXPECT_EQ(theirs.right - theirs.left, ours.right - ours.left);
+  EXPECT_EQ(theirs.bottom - theirs.top, ours.bottom - ours.top);
+
   // Regression: the duplicate of a named instance's window started as the
   // default instance; it must come up with this instance's title.
   std::vector<HWND> before{form_->Window(), sameName->Window(), shorterName->Window()};
@@ -177,6 +187,7 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   DWORD duplicateId = 0;
   if (duplicate) ::GetWindowThreadProcessId(duplicate, &duplicateId);
   const ChildViewer duplicateOwner(duplicateId);
+  // Set-up check: the children kept their settings out of the user's folder.
   sameName.reset();
   EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\sibAb.ini"));
 }
