@@ -20,8 +20,7 @@ constexpr UINT kSiblingAnswerMs = 1000;
 void SendToSibling(HWND sibling, const SiblingMessage& message) {
   DWORD_PTR answer = 0;
   ::SendMessageTimeoutW(sibling, message.message, static_cast<WPARAM>(message.first),
-                        static_cast<LPARAM>(message.second), SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs,
-                        &answer);
+                        static_cast<LPARAM>(message.second), SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs, &answer);
 }
 
 struct SiblingSearch {
@@ -104,8 +103,8 @@ void MainForm::DuplicateWindow() {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(request.programPath.c_str(), writable.data(), nullptr, nullptr, FALSE,
-                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process))
+  if (!::CreateProcessW(request.programPath.c_str(), writable.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process))
     return;
   // Owned only to be let go: the duplicate runs on its own.
   const UniqueHandle processHandle(process.hProcess);

@@ -9,13 +9,12 @@ bool IsSiblingWindow(std::wstring_view className, std::wstring_view title, std::
   return className == ownClassName && title == ownTitle;
 }
 
-LineUpOrder LineUpOrderFor(int k, int dx, int dy, int width, int height, std::int32_t centreX,
-                           std::int32_t centreY) {
+LineUpOrder LineUpOrderFor(int k, int dx, int dy, int width, int height, std::int32_t centreX, std::int32_t centreY) {
   LineUpOrder order;
-  order.centre = {kSetCentreMessage, centreX + std::int64_t{k} * dx * width,
-                  centreY + std::int64_t{k} * dy * height};
+  order.centre = {kSetCentreMessage, centreX + std::int64_t{k} * dx * width, centreY + std::int64_t{k} * dy * height};
   if (dx != 0 && dy != 0)
-    order.size = width < height ? SiblingMessage{kSetWidthMessage, width, 0} : SiblingMessage{kSetHeightMessage, height, 0};
+    order.size =
+        width < height ? SiblingMessage{kSetWidthMessage, width, 0} : SiblingMessage{kSetHeightMessage, height, 0};
   else if (dx != 0)
     order.size = {kSetWidthMessage, width, 0};
   else if (dy != 0)

@@ -29,8 +29,7 @@ struct LineUpOrder {
 // What the k-th sibling (k = 1, 2, ...) is sent when the windows line up in
 // direction (dx, dy), each -1, 0 or +1, from a window of width x height
 // centred on (centreX, centreY).
-LineUpOrder LineUpOrderFor(int k, int dx, int dy, int width, int height, std::int32_t centreX,
-                           std::int32_t centreY);
+LineUpOrder LineUpOrderFor(int k, int dx, int dy, int width, int height, std::int32_t centreX, std::int32_t centreY);
 
 // One argument quoted so that CommandLineToArgvW gives it back unchanged.
 std::wstring QuoteArgument(std::wstring_view argument);

@@ -1,10 +1,10 @@
 // Windows of one instance in separate real processes of the built program.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "app/command_line.h"
 #include "app/sibling_rules.h"
@@ -24,122 +24,76 @@ struct ArgvTraits {
   static void Close(Handle h) noexcept { ::LocalFree(h); }
 };
 
-// The arguments after the program path, split as the started program will.
-std::vector<std::wstring> SplitLikeTheChild(const std::wstring& commandLine) {
-  int count = 0;
-  const tv::UniqueResource<ArgvTraits> argv(::CommandLineToArgvW(commandLine.c_str(), &count));
-  std::vector<std::wstring> arguments;
-  for (int i = 1; argv && i < count; ++i) arguments.emplace_back(argv.get()[i]);
-  return arguments;
-}
-
-HWND ViewerWindowOf(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    HWND found;
-  } search{processId, nullptr};
-  ::EnumWindows(
-      [](HWND window, LPARAM context) noexcept -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(context);
-        wchar_t className[32] = {};
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner != s.processId || !::GetClassNameW(window, className, 32) ||
-            std::wstring_view(className) != tv::MainForm::WindowClassName())
-          return TRUE;
-        s.found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A viewer process, closed (or ended) with the test whatever happened.
-class ChildViewer {
- public:
-  explicit ChildViewer(const std::wstring& commandLine) {
-    std::wstring writable = commandLine;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(ShippedProgramPath().c_str(), writable.data(), nullptr, nullptr, FALSE,
-                          0, nullptr, nullptr, &startup, &started))
-      return;
-    process_ = tv::UniqueHandle(started.hProcess);
-    tv::UniqueHandle thread(started.hThread);
-    processId_ = started.dwProcessId;
-  }
-  explicit ChildViewer(DWORD processId)
-      : process_(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)), processId_(processId) {}
-  ChildViewer(const ChildViewer&) = delete;
-  ChildViewer& operator=(const ChildViewer&) = delete;
-  ~ChildViewer() {
-    if (!process_) return;
-    if (const HWND window = ViewerWindowOf(processId_)) ::PostMessageW(window, WM_CLOSE, 0, 0);
-    if (::WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 1);
-  }
-  bool Started() const { return static_cast<bool>(process_); }
-  HWND Window() const { return ViewerWindowOf(processId_); }
-
- private:
-  tv::UniqueHandle process_;
-  DWORD processId_ = 0;
-};
-
-// Viewers this test starts, and the duplicates they start, keep their
-// settings in the test's folder rather than the user's.
-class SiblingWindowsTest : public ViewerTest {
- protected:
-  SiblingWindowsTest() {
-    for (const wchar_t* name : {L"LOCALAPPDATA", L"APPDATA"}) {
-      wchar_t value[MAX_PATH] = {};
-      saved_.push_back(::GetEnvironmentVariableW(name, value, MAX_PATH) ? value : L"");
-      ::SetEnvironmentVariableW(name, appData_.c_str());
-    }
-  }
-  ~SiblingWindowsTest() override {
-    ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved_[0].c_str());
-    ::SetEnvironmentVariableW(L"APPDATA", saved_[1].c_str());
-  }
-  std::unique_ptr<ChildViewer> StartChild(const std::wstring& instance) {
-    auto child = std::make_unique<ChildViewer>(
-        tv::QuoteArgument(ShippedProgramPath()) + L" /" + instance + L" " + tv::QuoteArgument(pictures_ + L"\\c.png"));
-    EXPECT_TRUE(child->Started());
-    EXPECT_TRUE(PumpUntil([&] { return child->Window() != nullptr; }, 20000)) << tv::WideToUtf8(instance);
-    return child;
-  }
-  // Turns the wheel with the second extra button held in the child: it
-  // steps itself and its siblings. Sent, so that any step the child sends
-  // us has arrived when this returns.
-  static void StepWithSiblingsIn(const ChildViewer& child) {
-    DWORD_PTR answer = 0;
-    ::SendMessageTimeoutW(child.Window(), WM_MOUSEWHEEL, MAKEWPARAM(MK_XBUTTON2, static_cast<WORD>(-WHEEL_DELTA)),
-                          0, SMTO_NORMAL, 20000, &answer);
-  }
-
-  std::vector<std::wstring> saved_;
-};
-
 TEST(DuplicateCommandLine, EveryEntryReachesTheDuplicateIntact) {
-  // Regression: a member name with a quote could carry "/:uninstall" in.
+  // Regressions: a member name with a quote carried "/:uninstall" in; a
+  // named instance's duplicate ran as the default instance.
   const tv::DuplicateRequest requests[] = {
       {L"C:\\my app\\t.exe", L"C:\\a.zip", L"x\" /:uninstall \"y.png", L"a"},
-      {L"C:\\t.exe", L"C:\\pic folder\\b c.png", L"", L""},
-      {L"C:\\t.exe", L"\\\\server\\share\\", L"dir\\\\\"q\\", L"ab"},
+      {L"C:\\t.exe", L"\\\\server\\my share\\", L"dir\\\\\"q\\", L""},
   };
   for (const tv::DuplicateRequest& request : requests) {
-    const std::optional<std::wstring> line = tv::DuplicateCommandLine(request);
-    ASSERT_TRUE(line);
-    const tv::CommandLine parsed = tv::ParseCommandLine(SplitLikeTheChild(*line), [](auto& p) { return p; });
-    EXPECT_TRUE(parsed.duplicate);
-    EXPECT_FALSE(parsed.uninstall) << tv::WideToUtf8(*line);
-    std::vector<std::wstring> expected{request.path};
-    if (!request.member.empty()) expected.push_back(request.member);
-    EXPECT_EQ(parsed.paths, expected) << tv::WideToUtf8(*line);
-    // Regression: a named instance's duplicate ran as the default instance.
+    const std::wstring line = tv::DuplicateCommandLine(request).value_or(L"");
+    int count = 0;
+    const tv::UniqueResource<ArgvTraits> argv(::CommandLineToArgvW(line.c_str(), &count));
+    ASSERT_TRUE(argv && count > 1) << tv::WideToUtf8(line);
+    const tv::CommandLine parsed =
+        tv::ParseCommandLine({argv.get() + 1, argv.get() + count}, [](auto& path) { return path; });
+    EXPECT_TRUE(parsed.duplicate && !parsed.uninstall) << tv::WideToUtf8(line);
+    EXPECT_EQ(parsed.paths, (std::vector<std::wstring>{request.path, request.member})) << tv::WideToUtf8(line);
     EXPECT_EQ(parsed.instanceName.value_or(L""), request.instanceName);
   }
 }
+
+// A viewer process; closed, or ended, with the test whatever happens.
+struct ChildViewer {
+  DWORD id;
+  tv::UniqueHandle process;
+  ~ChildViewer() {
+    if (const HWND window = Window()) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.get(), 1);
+  }
+  HWND Window() const {
+    for (HWND w = nullptr; (w = ::FindWindowExW(nullptr, w, tv::MainForm::WindowClassName(), nullptr));) {
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(w, &owner);
+      if (owner == id) return w;
+    }
+    return nullptr;
+  }
+};
+
+// The viewers started here, duplicates too, keep their settings in the
+// test's folder.
+class SiblingWindowsTest : public ViewerTest {
+ protected:
+  SiblingWindowsTest() {
+    ::GetEnvironmentVariableW(L"LOCALAPPDATA", saved_, MAX_PATH);
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData_.c_str());
+  }
+  ~SiblingWindowsTest() override { ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved_); }
+
+  std::unique_ptr<ChildViewer> StartChild(const std::wstring& instance) {
+    std::wstring line =
+        tv::QuoteArgument(ShippedProgramPath()) + L" /" + instance + L" " + tv::QuoteArgument(pictures_ + L"\\c.png");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    EXPECT_TRUE(::CreateProcessW(ShippedProgramPath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &started));
+    const tv::UniqueHandle thread(started.hThread);
+    auto child = std::make_unique<ChildViewer>(started.dwProcessId, tv::UniqueHandle(started.hProcess));
+    EXPECT_TRUE(PumpUntil([&] { return child->Window() != nullptr; }, 20000));
+    return child;
+  }
+  // The wheel with the second extra button steps the child and its
+  // siblings; sent, so the steps it sends us have arrived on return.
+  static void StepWithSiblingsIn(const ChildViewer& child) {
+    ::SendMessageTimeoutW(child.Window(), WM_MOUSEWHEEL, MAKEWPARAM(MK_XBUTTON2, static_cast<WORD>(-WHEEL_DELTA)), 0,
+                          SMTO_NORMAL, 20000, nullptr);
+  }
+
+  wchar_t saved_[MAX_PATH] = {};
+};
 
 TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   WriteRedGreenBlue();
@@ -149,13 +103,11 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   const auto shorterName = StartChild(L"sibA");
   auto sameName = StartChild(L"sibAb");
   ASSERT_TRUE(shorterName->Window() && sameName->Window());
-
   StepWithSiblingsIn(*shorterName);
   Pump();
   EXPECT_EQ(Shown(), L"a.png");
   StepWithSiblingsIn(*sameName);
   EXPECT_TRUE(PumpUntil([&] { return Shown() == L"b.png"; }));
-
   // Regression: a sibling's step moved a window under its own dialog.
   WhileDialogOpen('I', [&] { StepWithSiblingsIn(*sameName); });
   Pump();
@@ -165,28 +117,26 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   RECT ours{}, theirs{};
   ::GetWindowRect(form_->Window(), &ours);
   ::GetWindowRect(sameName->Window(), &theirs);
-  // The sibling sits right beside this window, as large as it.
   EXPECT_EQ(theirs.left, ours.right);
   EXPECT_EQ(theirs.top, ours.top);
   EXPECT_EQ(theirs.right - theirs.left, ours.right - ours.left);
   EXPECT_EQ(theirs.bottom - theirs.top, ours.bottom - ours.top);
 
-  // Regression: the duplicate of a named instance's window started as the
-  // default instance; it must come up with this instance's title.
-  std::vector<HWND> before{form_->Window(), sameName->Window(), shorterName->Window()};
+  // Regression: a named instance's duplicate came up as the default instance.
+  const HWND known[] = {form_->Window(), sameName->Window()};
   Command(IDM_DUPLICATE_WINDOW);
   HWND duplicate = nullptr;
   EXPECT_TRUE(PumpUntil(
       [&] {
-        duplicate = ::FindWindowExW(nullptr, nullptr, tv::MainForm::WindowClassName(), L"taverlune - sibAb");
-        while (duplicate && std::find(before.begin(), before.end(), duplicate) != before.end())
-          duplicate = ::FindWindowExW(nullptr, duplicate, tv::MainForm::WindowClassName(), L"taverlune - sibAb");
+        do duplicate = ::FindWindowExW(nullptr, duplicate, tv::MainForm::WindowClassName(), L"taverlune - sibAb");
+        while (duplicate && std::count(std::begin(known), std::end(known), duplicate) != 0);
         return duplicate != nullptr;
       },
       20000));
   DWORD duplicateId = 0;
-  if (duplicate) ::GetWindowThreadProcessId(duplicate, &duplicateId);
-  const ChildViewer duplicateOwner(duplicateId);
+  ::GetWindowThreadProcessId(duplicate, &duplicateId);
+  const ChildViewer duplicateOwner{
+      duplicateId, tv::UniqueHandle(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, duplicateId))};
   // Set-up check: the children kept their settings out of the user's folder.
   sameName.reset();
   EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\sibAb.ini"));
