@@ -54,6 +54,7 @@ struct MainFormOptions {
   bool readStartKeys = true;      // false: Ctrl/Shift held at start are ignored
   bool showMessageBoxes = true;   // false: messages are only recorded
   std::optional<UiLanguage> uiLanguage;  // unset: the user's UI language
+  std::wstring programPath;       // started by Duplicate Window; empty: this program
 };
 
 // Results of LoadCurrentEntry.
@@ -236,6 +237,18 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void ShowTrayIcon();
   void SetTrayIconColor(const CommandRow& row, int index);
   LRESULT OnTrayMessage(WPARAM, LPARAM, bool&);
+
+  // windows of the same instance (main_form_siblings.cpp)
+  // Top-level windows of our class with exactly our title, this one left
+  // out, front to back.
+  std::vector<HWND> CollectSiblingWindows() const;
+  void StepAllWindows(int count);
+  // Every sibling and this window step by the number of windows times sign.
+  void StepAllByWindowCount(int sign);
+  void LineUpCommand(const CommandRow& row, int index);
+  // Starts another process of this program on the entry on display, as the
+  // same instance.
+  void DuplicateWindow();
 
   // the popup menu (main_form_popup_menu.cpp)
   std::wstring PixelRgbTextAt(POINT screenPoint) const;

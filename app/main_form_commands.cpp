@@ -46,10 +46,12 @@ bool MainForm::HandleListKey(unsigned virtualKey) {
 void MainForm::RunKeyAction(const KeyAction& action) {
   switch (action.kind) {
     case KeyActionKind::Command: RunCommand(action.value); break;
-    case KeyActionKind::Step:
-    // Sibling windows come with the multiple-windows work; here they step alone.
-    case KeyActionKind::StepWithSiblings: StepEntries(action.value); break;
-    case KeyActionKind::StepAllByWindowCount: StepEntries(action.value); break;
+    case KeyActionKind::Step: StepEntries(action.value); break;
+    case KeyActionKind::StepWithSiblings:
+      StepEntries(action.value);
+      StepAllWindows(action.value);
+      break;
+    case KeyActionKind::StepAllByWindowCount: StepAllByWindowCount(action.value); break;
     case KeyActionKind::ShowFirst: ShowEntry(0, -1, 1, true); break;
     case KeyActionKind::ShowLast:
       ShowEntry(static_cast<int>(list_.ActiveList().size()) - 1, -1, -1, true);

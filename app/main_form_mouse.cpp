@@ -153,11 +153,9 @@ void MainForm::TurnQuarters(int quarters) {
   MenuMarksChanged();
 }
 
-// Sibling windows of the instance are not tracked yet: a block step is a
-// step of this window alone.
-int MainForm::SiblingCount() { return 0; }
+int MainForm::SiblingCount() { return static_cast<int>(CollectSiblingWindows().size()); }
 
-void MainForm::StepSiblings(int) {}
+void MainForm::StepSiblings(int count) { StepAllWindows(count); }
 
 void MainForm::ShowPopupMenu(Point at) {
   ++menusOpened_;

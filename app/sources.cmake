@@ -1,5 +1,6 @@
 list(APPEND PURE_SOURCES app/command_line.cpp app/instance_identity.cpp app/load_progress.cpp
-  app/idle_tick.cpp app/refind_entry.cpp app/key_map.cpp app/settings_sync.cpp app/instance_name.cpp)
+  app/idle_tick.cpp app/refind_entry.cpp app/key_map.cpp app/settings_sync.cpp app/instance_name.cpp
+  app/sibling_rules.cpp)
 if(WIN_BUILD)
   list(APPEND WIN_SOURCES app/timer_record.cpp app/main_form.cpp app/main_form_hosts.cpp
     app/main_form_display.cpp app/main_form_messages.cpp app/main_form_commands.cpp app/main_form_paint.cpp
@@ -8,6 +9,6 @@ if(WIN_BUILD)
     app/main_form_file_commands.cpp app/main_form_move_menu.cpp
     app/main_form_plugins.cpp
     app/main_form_animation.cpp app/main_form_mouse.cpp
-    app/main_form_forms.cpp app/main_form_export_commands.cpp)
+    app/main_form_forms.cpp app/main_form_export_commands.cpp app/main_form_siblings.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

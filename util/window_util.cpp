@@ -17,4 +17,17 @@ void BringToFront(HWND window, bool stayTopmost) {
   if (attach) ::AttachThreadInput(ownThread, foregroundThread, FALSE);
 }
 
+std::wstring ProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
 }  // namespace tv

@@ -1,6 +1,7 @@
 #include "tests/app/viewer_fixture.h"
 
 #include "tests/imaging/picture_files.h"
+#include "tests/menus/shipped_program.h"
 #include "util/file_system.h"
 #include "util/win_handles.h"
 
@@ -45,6 +46,7 @@ void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMess
   options.readStartKeys = false;
   options.showMessageBoxes = showMessageBoxes;
   options.uiLanguage = uiLanguage_;
+  options.programPath = ShippedProgramPath();
   form_ = std::make_unique<tv::MainForm>(options);
   ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
   Pump();

@@ -1,0 +1,146 @@
+// Windows of one instance in separate real processes of the built program.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/sibling_rules.h"
+#include "menus/menu_ids.h"
+#include "tests/app/viewer_fixture.h"
+#include "tests/menus/shipped_program.h"
+#include "util/file_system.h"
+#include "util/text.h"
+#include "util/win_handles.h"
+
+namespace tvtest {
+namespace {
+
+struct ArgvTraits {
+  using Handle = LPWSTR*;
+  static Handle Invalid() noexcept { return nullptr; }
+  static void Close(Handle h) noexcept { ::LocalFree(h); }
+};
+
+TEST(DuplicateCommandLine, EveryEntryReachesTheDuplicateIntact) {
+  // Regressions: a member name with a quote carried "/:uninstall" in; a
+  // named instance's duplicate ran as the default instance.
+  const tv::DuplicateRequest requests[] = {
+      {L"C:\\my app\\t.exe", L"C:\\a.zip", L"x\" /:uninstall \"y.png", L"a"},
+      {L"C:\\t.exe", L"\\\\server\\my share\\", L"dir\\\\\"q\\", L""},
+  };
+  for (const tv::DuplicateRequest& request : requests) {
+    const std::wstring line = tv::DuplicateCommandLine(request).value_or(L"");
+    int count = 0;
+    const tv::UniqueResource<ArgvTraits> argv(::CommandLineToArgvW(line.c_str(), &count));
+    ASSERT_TRUE(argv && count > 1) << tv::WideToUtf8(line);
+    const tv::CommandLine parsed =
+        tv::ParseCommandLine({argv.get() + 1, argv.get() + count}, [](auto& path) { return path; });
+    EXPECT_TRUE(parsed.duplicate && !parsed.uninstall) << tv::WideToUtf8(line);
+    EXPECT_EQ(parsed.paths, (std::vector<std::wstring>{request.path, request.member})) << tv::WideToUtf8(line);
+    EXPECT_EQ(parsed.instanceName.value_or(L""), request.instanceName);
+  }
+}
+
+// A viewer process; closed, or ended, with the test whatever happens.
+struct ChildViewer {
+  DWORD id;
+  tv::UniqueHandle process;
+  ~ChildViewer() {
+    if (const HWND window = Window()) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.get(), 1);
+  }
+  HWND Window() const {
+    for (HWND w = nullptr; (w = ::FindWindowExW(nullptr, w, tv::MainForm::WindowClassName(), nullptr));) {
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(w, &owner);
+      if (owner == id) return w;
+    }
+    return nullptr;
+  }
+};
+
+// The viewers started here, duplicates too, keep their settings in the
+// test's folder.
+class SiblingWindowsTest : public ViewerTest {
+ protected:
+  SiblingWindowsTest() {
+    ::GetEnvironmentVariableW(L"LOCALAPPDATA", saved_, MAX_PATH);
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData_.c_str());
+  }
+  ~SiblingWindowsTest() override { ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved_); }
+
+  std::unique_ptr<ChildViewer> StartChild(const std::wstring& instance) {
+    std::wstring line =
+        tv::QuoteArgument(ShippedProgramPath()) + L" /" + instance + L" " + tv::QuoteArgument(pictures_ + L"\\c.png");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    EXPECT_TRUE(::CreateProcessW(ShippedProgramPath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &started));
+    const tv::UniqueHandle thread(started.hThread);
+    auto child = std::make_unique<ChildViewer>(started.dwProcessId, tv::UniqueHandle(started.hProcess));
+    EXPECT_TRUE(PumpUntil([&] { return child->Window() != nullptr; }, 20000));
+    return child;
+  }
+  // The wheel with the second extra button steps the child and its
+  // siblings; sent, so the steps it sends us have arrived on return.
+  static void StepWithSiblingsIn(const ChildViewer& child) {
+    ::SendMessageTimeoutW(child.Window(), WM_MOUSEWHEEL, MAKEWPARAM(MK_XBUTTON2, static_cast<WORD>(-WHEEL_DELTA)), 0,
+                          SMTO_NORMAL, 20000, nullptr);
+  }
+
+  wchar_t saved_[MAX_PATH] = {};
+};
+
+TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
+  WriteRedGreenBlue();
+  Start({L"/sibAb", pictures_ + L"\\a.png"}, true);
+  ASSERT_EQ(Shown(), L"a.png");
+  // Regression: instance "sibA" counted the windows of "sibAb" as its own.
+  const auto shorterName = StartChild(L"sibA");
+  auto sameName = StartChild(L"sibAb");
+  ASSERT_TRUE(shorterName->Window() && sameName->Window());
+  StepWithSiblingsIn(*shorterName);
+  Pump();
+  EXPECT_EQ(Shown(), L"a.png");
+  StepWithSiblingsIn(*sameName);
+  EXPECT_TRUE(PumpUntil([&] { return Shown() == L"b.png"; }));
+  // Regression: a sibling's step moved a window under its own dialog.
+  WhileDialogOpen('I', [&] { StepWithSiblingsIn(*sameName); });
+  Pump();
+  EXPECT_EQ(Shown(), L"b.png");
+
+  Command(IDM_LINEUP_RIGHTWARD);
+  RECT ours{}, theirs{};
+  ::GetWindowRect(form_->Window(), &ours);
+  ::GetWindowRect(sameName->Window(), &theirs);
+  EXPECT_EQ(theirs.left, ours.right);
+  EXPECT_EQ(theirs.top, ours.top);
+  EXPECT_EQ(theirs.right - theirs.left, ours.right - ours.left);
+  EXPECT_EQ(theirs.bottom - theirs.top, ours.bottom - ours.top);
+
+  // Regression: a named instance's duplicate came up as the default instance.
+  const HWND known[] = {form_->Window(), sameName->Window()};
+  Command(IDM_DUPLICATE_WINDOW);
+  HWND duplicate = nullptr;
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        do duplicate = ::FindWindowExW(nullptr, duplicate, tv::MainForm::WindowClassName(), L"taverlune - sibAb");
+        while (duplicate && std::count(std::begin(known), std::end(known), duplicate) != 0);
+        return duplicate != nullptr;
+      },
+      20000));
+  DWORD duplicateId = 0;
+  ::GetWindowThreadProcessId(duplicate, &duplicateId);
+  const ChildViewer duplicateOwner{
+      duplicateId, tv::UniqueHandle(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, duplicateId))};
+  // Set-up check: the children kept their settings out of the user's folder.
+  sameName.reset();
+  EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\sibAb.ini"));
+}
+
+}  // namespace
+}  // namespace tvtest
