@@ -12,7 +12,7 @@ bool IsDefaultInstanceName(const std::wstring& name) {
   const std::wstring wanted = kDefaultName;
   if (name.size() != wanted.size()) return false;
   for (size_t i = 0; i < name.size(); ++i)
-    if (std::towlower(name[i]) != wanted[i]) return false;
+    if (static_cast<wchar_t>(std::towlower(static_cast<wint_t>(name[i]))) != wanted[i]) return false;
   return true;
 }
 
