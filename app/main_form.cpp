@@ -107,6 +107,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   if (options_.readStartKeys) inputs.keys = StartKeysNow();
   inputs.filesGiven = !commandLine.paths.empty();
   inputs.instanceIsNamed = identity_.named;
+  appDataFolder_ = appData;
   store_ = std::make_unique<SettingsStore>(appData, identity_.name);
   ImageList restored;
   const SettingsLoadResult loaded = store_->LoadSettings(settings_, restored, inputs, *this);
@@ -216,6 +217,7 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
   lastSaveTime_ = ::timeGetTime();
   initialized_ = true;
   view_.SetInitialized(true);
+  if (commandLine.uninstall) UninstallCommand();
   return true;
 }
 
@@ -307,11 +309,6 @@ void MainForm::ShowMessage(const UserMessage& message) {
   if (window_) BeginModal();
   ::MessageBoxW(window_, recordedMessages_.back().c_str(), message.caption.c_str(), icon);
   if (window_) EndModal();
-}
-
-void MainForm::OfferFirstStartShortcut() {
-  // The shortcut offers come with the instances work; a first start simply
-  // writes the initial settings until then.
 }
 
 bool MainForm::CancelRequested() { return (::GetAsyncKeyState(VK_ESCAPE) & 0x8000) != 0; }

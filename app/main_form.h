@@ -55,6 +55,12 @@ struct MainFormOptions {
   bool showMessageBoxes = true;   // false: messages are only recorded
   std::optional<UiLanguage> uiLanguage;  // unset: the user's UI language
   std::wstring programPath;       // started by Duplicate Window; empty: this program
+  // Where shortcuts are proposed and the "Send To" shortcuts live; empty:
+  // the user's own folders.
+  std::wstring desktopFolder;
+  std::wstring sendToFolder;
+  // false: a first start without settings writes them without offering shortcuts.
+  bool offerFirstStartShortcut = true;
 };
 
 // Results of LoadCurrentEntry.
@@ -303,6 +309,22 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void ReportForbiddenChar(const std::wstring& name, int at, MessageIcon icon);
   void ReportFailure(const std::wstring& what, unsigned long error);
 
+  // file list file, instances, shortcuts and uninstall (main_form_instance_commands.cpp)
+  void SaveFilelistCommand();
+  void CreateInstanceCommand();
+  void DeleteInstanceCommand();
+  void UninstallCommand();
+  std::wstring DesktopFolderNow() const;
+  std::wstring SendToFolderNow() const;
+  // The save dialog of the shortcut record, then the shortcut; name is the
+  // instance the shortcut starts.
+  void OfferInstanceShortcut(const std::wstring& name);
+  void OfferSendToShortcut(const std::wstring& name);
+  // The ini file of name becomes this window's: title, tray tip and menus follow.
+  void BecomeInstance(const std::wstring& name);
+  // Tells what was removed, then ends the window without saving.
+  void ExitAfterRemoval(unsigned textId, const std::vector<std::wstring>& removed);
+
   // plug-ins (main_form_plugins.cpp)
   void StartPlugins();
   void SetPluginFolderCommand();
@@ -446,6 +468,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   Settings settings_;
   InstanceIdentity identity_;
   std::unique_ptr<SettingsStore> store_;
+  std::wstring appDataFolder_;
   ListSettings listSettings_;
   TflListFileReader listFileReader_;
   FolderScanner scanner_{this};

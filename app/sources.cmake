@@ -9,6 +9,7 @@ if(WIN_BUILD)
     app/main_form_file_commands.cpp app/main_form_move_menu.cpp
     app/main_form_plugins.cpp
     app/main_form_animation.cpp app/main_form_mouse.cpp
-    app/main_form_forms.cpp app/main_form_export_commands.cpp app/main_form_siblings.cpp)
+    app/main_form_forms.cpp app/main_form_export_commands.cpp app/main_form_siblings.cpp
+    app/main_form_instance_commands.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

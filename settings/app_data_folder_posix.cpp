@@ -13,4 +13,8 @@ std::wstring LocalAppDataFolder() {
   return {};
 }
 
+// No shortcuts are made without the shell.
+std::wstring DesktopFolder() { return {}; }
+std::wstring SendToFolder() { return {}; }
+
 }  // namespace tv

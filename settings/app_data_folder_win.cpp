@@ -20,12 +20,16 @@ class TaskMemoryText {
  private:
   PWSTR text_ = nullptr;
 };
-}  // namespace
 
-std::wstring LocalAppDataFolder() {
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
   TaskMemoryText folder;
-  if (FAILED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, folder.out())) || !folder.get()) return {};
+  if (FAILED(::SHGetKnownFolderPath(id, 0, nullptr, folder.out())) || !folder.get()) return {};
   return folder.get();
 }
+}  // namespace
+
+std::wstring LocalAppDataFolder() { return KnownFolder(FOLDERID_LocalAppData); }
+std::wstring DesktopFolder() { return KnownFolder(FOLDERID_Desktop); }
+std::wstring SendToFolder() { return KnownFolder(FOLDERID_SendTo); }
 
 }  // namespace tv

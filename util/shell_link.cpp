@@ -39,6 +39,19 @@ std::wstring ResolveShortcut(const std::wstring& linkPath) {
   return path;
 }
 
+std::wstring ShortcutArguments(const std::wstring& linkPath) {
+  ComInit com;
+  ComPtr<IShellLinkW> link;
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())))
+    return {};
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return {};
+  if (FAILED(file->Load(linkPath.c_str(), STGM_READ))) return {};
+  std::vector<wchar_t> buffer(32768, L'\0');
+  if (FAILED(link->GetArguments(buffer.data(), static_cast<int>(buffer.size())))) return {};
+  return buffer.data();
+}
+
 bool CreateShortcut(const std::wstring& targetPath, const std::wstring& linkPath, const std::wstring& arguments) {
   ComInit com;
   ComPtr<IShellLinkW> link;

@@ -47,6 +47,9 @@ void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMess
   options.showMessageBoxes = showMessageBoxes;
   options.uiLanguage = uiLanguage_;
   options.programPath = ShippedProgramPath();
+  options.desktopFolder = folder_.Join(L"desktop");
+  options.sendToFolder = folder_.Join(L"sendto");
+  options.offerFirstStartShortcut = false;
   form_ = std::make_unique<tv::MainForm>(options);
   ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
   Pump();
