@@ -1,7 +1,4 @@
-// The rows, in the order of the popup menu. Commands whose work arrives later
-// (menus, mouse, forms, file operations, plug-ins, instances, export) point
-// to the one not-yet-available handler, so their ids are known and never
-// fall through to the system.
+// The rows, in the order of the popup menu.
 #include "app/command_table.h"
 
 #include <algorithm>
@@ -68,7 +65,6 @@ void MainForm::RunView(const CommandRow&, int) {
 }
 
 std::span<const CommandRow> CommandRows() {
-  constexpr CommandHandler later = &M::RunPlain<&M::CommandNotYetAvailable>;
   constexpr CommandHandler noCommand = nullptr;
   static constexpr CommandRow kRows[] = {
       One(IDM_HIDE, &M::RunPlain<&M::ToggleHide>),

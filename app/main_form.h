@@ -210,7 +210,6 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void ZoomBy(double factor);
   void TurnBy(int quarters);
   void SortCommand(int mode);
-  void CommandNotYetAvailable();
 
   // view commands (main_form_view_commands.cpp)
   void SetShowPosition(const CommandRow& row, int index);

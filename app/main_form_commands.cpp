@@ -7,6 +7,7 @@
 #include "menus/localized_string.h"
 #include "menus/menu_item_state.h"
 #include "menus/message_ids.h"
+#include "util/clipboard.h"
 #include "util/file_dialogs.h"
 #include "util/file_system.h"
 #include "util/paths.h"
@@ -82,10 +83,8 @@ void MainForm::RunKeyAction(const KeyAction& action) {
       RefillListBox();
       break;
     case KeyActionKind::FileOperation: DeleteEntries(action.value); break;
-    case KeyActionKind::PixelRgbToClipboard:
-    case KeyActionKind::PassToListBox:
-      CommandNotYetAvailable();
-      break;
+    case KeyActionKind::PixelRgbToClipboard: CopyTextToClipboard(PixelRgbText()); break;
+    case KeyActionKind::PassToListBox: break;  // answered before dispatch: the list box has it
   }
 }
 
@@ -227,10 +226,5 @@ void MainForm::ShowFileInformationCommand() {
   ::MessageBoxW(window_, text.c_str(), L"Information", MB_ICONINFORMATION);
   EndModal();
 }
-
-// The one place for commands whose handlers arrive with later work (menus,
-// mouse, forms, file operations, plug-ins, instances, export): they do
-// nothing yet, but are known, so they never fall through to the system.
-void MainForm::CommandNotYetAvailable() {}
 
 }  // namespace tv

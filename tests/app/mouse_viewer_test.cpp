@@ -8,6 +8,7 @@
 
 #include "menus/menu_ids.h"
 #include "tests/app/viewer_fixture.h"
+#include "util/clipboard.h"
 
 namespace tvtest {
 namespace {
@@ -205,7 +206,8 @@ TEST_F(MouseViewerTest, PlainMiddleClickClosesTheWindow) {
   EXPECT_TRUE(PumpUntil([this] { return !form_->Window(); }, 2000));
 }
 
-TEST_F(MouseViewerTest, PixelColourUnderTheCursor) {
+// Shift + P did nothing while the key table pointed it at a placeholder.
+TEST_F(MouseViewerTest, PixelColourUnderTheCursorAndShiftPCopiesIt) {
   WritePicture(L"a.png", 0xFF12ABF0, 120, 90);
   Start({pictures_});
   const POINT centre = At(0.5, 0.5);
@@ -213,6 +215,9 @@ TEST_F(MouseViewerTest, PixelColourUnderTheCursor) {
   POINT cursor{};
   ASSERT_TRUE(PumpUntil([&] { return ::GetCursorPos(&cursor) && cursor.x == centre.x && cursor.y == centre.y; }));
   EXPECT_EQ(form_->PixelRgbText(), L"12ABF0");
+  tv::CopyTextToClipboard(L"before");
+  Press('P', tv::kShift);
+  EXPECT_EQ(tv::ReadClipboardText(), L"12ABF0");
 }
 
 }  // namespace
