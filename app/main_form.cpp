@@ -161,7 +161,12 @@ bool MainForm::Startup(HINSTANCE instance, int showCommand, const std::vector<st
 
   const PixelBox startPlace = view_.PictureRect();
   BuildHistoryMenu();
-  if (!commandLine.paths.empty()) {
+  if (!commandLine.paths.empty() && commandLine.duplicate) {
+    // A duplicate shows what its parent showed: a file, or an archive and
+    // the member inside it.
+    if (commandLine.paths.size() >= 2) duplicateOf_ = {commandLine.paths[1], commandLine.paths[0]};
+    OpenPaths({commandLine.paths[0]}, 0, 0);
+  } else if (!commandLine.paths.empty()) {
     AddPathsToHistory(commandLine.paths);
     OpenPaths(commandLine.paths, 0, CtrlHeld() ? 1 : 0);
   } else if (!list_.FileList().empty()) {

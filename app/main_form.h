@@ -493,6 +493,9 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   Point movePoint_{};  // where it was opened, to open it there again after a move
   std::wstring tflFileName_;
   RefindNames pending_;
+  // A duplicate start inside an archive: the member its parent showed, to be
+  // found once OpenPaths has listed the archive.
+  RefindNames duplicateOf_;
   // The position to show once a list is in place (from the ini file, a saved
   // list or OpenPaths), corrected by the pending names.
   int restoreIndex_ = -1;

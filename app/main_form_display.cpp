@@ -1,7 +1,9 @@
 // The path from a change of the current entry to the picture on screen.
 
 #include <windows.h>
+
 #include <algorithm>
+#include <utility>
 
 #include "app/main_form.h"
 
@@ -315,6 +317,12 @@ bool MainForm::OpenPaths(std::vector<std::wstring> paths, int offset, int mode) 
   if (restoreArchive_ >= 0) restoreArchive_ = WrapIndex(restoreArchive_, n);
   else restoreIndex_ = WrapIndex(restoreIndex_, n);
   pending_ = position.refind;
+  if (!duplicateOf_.archiveName.empty()) {
+    // The list is the archive alone; its members are read when it is shown.
+    restoreArchive_ = 0;
+    restoreIndex_ = 0;
+    pending_ = std::exchange(duplicateOf_, {});
+  }
   RefindAfterOpen();
   RefillListBox();
   if (settings_.ShowingList && mode == 1) {

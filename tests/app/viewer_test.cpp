@@ -83,6 +83,19 @@ TEST_F(ViewerTest, SteppingEntersAStoredZipAndLeavesItAtEitherEnd) {
   EXPECT_EQ(Shown(), L"a.png");
 }
 
+// A duplicate of a window inside an archive is given the archive and the
+// member; both were opened as plain paths and the first member was shown.
+TEST_F(ViewerTest, DuplicateStartShowsTheArchiveMemberItWasGiven) {
+  const auto png = [](std::uint32_t argb) { return EncodeWithGdiplus(30, 20, [argb](int, int) { return argb; }, L"image/png"); };
+  const std::wstring zip =
+      folder_.WriteBytes(L"pictures\\b.zip", MakeZip({{"one.png", png(kGreen)}, {"sub/two.png", png(kBlue)}, {"three.png", png(kRed)}}));
+  Start({L"/:duplicate", zip, L"sub/two.png"});
+  ASSERT_TRUE(form_->List().InsideArchive());
+  EXPECT_EQ(form_->List().FileList().size(), 1u);
+  EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"sub/two.png");
+  EXPECT_EQ(form_->CurrentSettings().ShowArchiveName, zip);
+}
+
 TEST_F(ViewerTest, EnterShowsTheListAndEnterInTheListShowsTheSelectedPicture) {
   WriteRedGreenBlue();
   Start({pictures_});
