@@ -10,15 +10,26 @@
 #include "util/win_handles.h"
 
 namespace tv {
+namespace {
 
-std::wstring ResolveShortcut(const std::wstring& linkPath) {
-  ComInit com;
+// The shortcut file read into a shell link object; empty when it cannot be.
+// The caller holds COM initialised for as long as it uses the result.
+ComPtr<IShellLinkW> LoadLink(const std::wstring& linkPath) {
   ComPtr<IShellLinkW> link;
   if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())))
     return {};
   ComPtr<IPersistFile> file;
   if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return {};
   if (FAILED(file->Load(linkPath.c_str(), STGM_READ))) return {};
+  return link;
+}
+
+}  // namespace
+
+std::wstring ResolveShortcut(const std::wstring& linkPath) {
+  ComInit com;
+  const ComPtr<IShellLinkW> link = LoadLink(linkPath);
+  if (!link) return {};
   // No window, so no question can block a folder scan; the high word is the
   // search time-out in ms. Nothing is written back into the user's link file.
   const DWORD kResolveFlags = SLR_ANY_MATCH | SLR_NO_UI | SLR_NOUPDATE | (1000u << 16);
@@ -41,12 +52,8 @@ std::wstring ResolveShortcut(const std::wstring& linkPath) {
 
 std::wstring ShortcutArguments(const std::wstring& linkPath) {
   ComInit com;
-  ComPtr<IShellLinkW> link;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())))
-    return {};
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return {};
-  if (FAILED(file->Load(linkPath.c_str(), STGM_READ))) return {};
+  const ComPtr<IShellLinkW> link = LoadLink(linkPath);
+  if (!link) return {};
   std::vector<wchar_t> buffer(32768, L'\0');
   if (FAILED(link->GetArguments(buffer.data(), static_cast<int>(buffer.size())))) return {};
   return buffer.data();
