@@ -97,6 +97,7 @@ class SiblingWindowsTest : public ViewerTest {
 
 TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   WriteRedGreenBlue();
+  for (const wchar_t* name : {L"d.png", L"e.png", L"f.png"}) WritePicture(name, 0xFF808080);
   Start({L"/sibAb", pictures_ + L"\\a.png"}, true);
   ASSERT_EQ(Shown(), L"a.png");
   // Regression: instance "sibA" counted the windows of "sibAb" as its own.
@@ -121,6 +122,15 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   EXPECT_EQ(theirs.top, ours.top);
   EXPECT_EQ(theirs.right - theirs.left, ours.right - ours.left);
   EXPECT_EQ(theirs.bottom - theirs.top, ours.bottom - ours.top);
+
+  // Three windows of the instance step as a block: each by the number of
+  // windows, so together they show the entries after the ones they showed.
+  {
+    const auto third = StartChild(L"sibAb");
+    ASSERT_TRUE(third->Window());
+    Press(VK_DOWN, tv::kCtrl);
+    EXPECT_EQ(Shown(), L"e.png");
+  }
 
   // Regression: a named instance's duplicate came up as the default instance.
   const HWND known[] = {form_->Window(), sameName->Window()};
