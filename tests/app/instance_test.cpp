@@ -104,6 +104,26 @@ TEST_F(InstanceTest, CreateStartAndDeleteAnInstance) {
   EXPECT_TRUE(Exists(foreignNote));
 }
 
+// Regression: Create Instance wrote over another instance's settings
+// without asking.
+TEST_F(InstanceTest, CreateInstanceAsksBeforeTakingAnExistingInstancesFile) {
+  Start({}, true);
+  const std::wstring other = settings_ + L"\\other.ini";
+  ASSERT_TRUE(tv::WriteTextFile(other, L"[taverlune]\nSlideShow=0\n"));
+  const std::wstring before = tv::ReadTextFile(other).text;
+  const DialogScript::Step cancelSave = [](HWND dialog) {
+    if (TextOf(dialog) != L"Save Ini File") return false;
+    PressButton(dialog, IDCANCEL);
+    return true;
+  };
+  DialogScript script(
+      {Answer(IDOK, L"Information"), SaveAs(L"Save Ini File", other), Answer(IDNO, L"Confirmation"), cancelSave});
+  Command(IDM_CREATE_INSTANCE);
+  ASSERT_TRUE(script.Finished());
+  EXPECT_EQ(tv::ReadTextFile(other).text, before);
+  EXPECT_EQ(Title(), L"taverlune image viewer");
+}
+
 // A settings file may name any file as its shortcut; uninstall removes only
 // shortcuts that start this program, and only its own ini files.
 TEST_F(InstanceTest, UninstallRemovesOnlyItsOwnFiles) {
