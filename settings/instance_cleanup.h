@@ -22,7 +22,8 @@ struct InstanceFiles {
   bool sendToShortcut = false;  // CreateSendToLink
 };
 
-// Removes the instance's shortcuts (when they start programPath) and its ini file.
+// Removes the instance's shortcuts (when they start programPath), its ini
+// file and that file's backup.
 void RemoveInstanceFiles(const InstanceFiles& files, const std::wstring& sendToFolder,
                          const std::wstring& programPath, RemovalReport& report);
 

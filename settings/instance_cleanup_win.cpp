@@ -42,6 +42,10 @@ void RemoveInstanceFiles(const InstanceFiles& files, const std::wstring& sendToF
     if (!IsOurShortcut(link, programPath) || !RemoveFile(link, report)) report.sendToShortcutsFound = false;
   }
   if (IsExistingFile(files.iniPath)) RemoveFile(files.iniPath, report);
+  // The copy of unusable settings kept before they were overwritten is ours
+  // too, and would otherwise keep the settings folder from going.
+  const std::wstring backup = files.iniPath + L".bak";
+  if (IsExistingFile(backup)) RemoveFile(backup, report);
 }
 
 RemovalReport RemoveAllInstances(const std::wstring& settingsFolder, const std::wstring& sendToFolder,

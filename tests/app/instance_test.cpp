@@ -104,6 +104,28 @@ TEST_F(InstanceTest, CreateStartAndDeleteAnInstance) {
   EXPECT_TRUE(Exists(foreignNote));
 }
 
+// The very first start offers the program's shortcuts, named for the default
+// instance and without arguments; later starts do not ask again.
+TEST_F(InstanceTest, FirstStartOffersTheProgramsShortcutsOnce) {
+  offerFirstStartShortcut_ = true;
+  const std::wstring link = desktop_ + L"\\taverlune image viewer.lnk";
+  std::wstring proposed;
+  {
+    DialogScript script({Answer(IDOK, L"Information"), SaveAs(L"Create Shortcut", link, &proposed), Answer(IDYES)});
+    Start({}, true);
+    ASSERT_TRUE(script.Finished());
+  }
+  EXPECT_EQ(proposed, L"taverlune image viewer.lnk");
+  EXPECT_EQ(tv::ResolveShortcut(link), ProgramPath());
+  EXPECT_EQ(tv::ShortcutArguments(link), L"");
+  EXPECT_TRUE(Exists(sendTo_ + L"\\taverlune image viewer.lnk"));
+  CloseWindow();
+  // Answers a repeated offer, so that a regression fails instead of hanging.
+  DialogScript again({Answer(IDOK), Answer(IDCANCEL), Answer(IDNO)});
+  Start({}, true);
+  EXPECT_EQ(again.StepsDone(), 0u);
+}
+
 // Regression: Create Instance wrote over another instance's settings
 // without asking.
 TEST_F(InstanceTest, CreateInstanceAsksBeforeTakingAnExistingInstancesFile) {
@@ -138,9 +160,11 @@ TEST_F(InstanceTest, UninstallRemovesOnlyItsOwnFiles) {
   ASSERT_TRUE(tv::CreateShortcut(ProgramPath(), sendTo_ + L"\\taverlune made.lnk", L""));
   ASSERT_TRUE(tv::WriteTextFile(settings_ + L"\\made.ini", L"IniFileVersion=2\nShortCutFileName=" + ownLink +
                                                                 L"\nCreateSendToLink=true\n"));
+  ASSERT_TRUE(tv::WriteTextFile(settings_ + L"\\made.ini.bak", L"unusable"));
   Start({L"/:uninstall"});
   WaitForExit();
-  for (const wchar_t* gone : {L"\\taverlune.ini", L"\\lure.ini", L"\\made.ini"}) EXPECT_FALSE(Exists(settings_ + gone));
+  for (const wchar_t* gone : {L"\\taverlune.ini", L"\\lure.ini", L"\\made.ini", L"\\made.ini.bak"})
+    EXPECT_FALSE(Exists(settings_ + gone)) << gone;
   EXPECT_FALSE(Exists(ownLink));
   EXPECT_FALSE(Exists(sendTo_ + L"\\taverlune made.lnk"));
   EXPECT_TRUE(Exists(victim));

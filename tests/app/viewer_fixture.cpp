@@ -49,7 +49,7 @@ void ViewerTest::Start(const std::vector<std::wstring>& arguments, bool showMess
   options.programPath = ShippedProgramPath();
   options.desktopFolder = folder_.Join(L"desktop");
   options.sendToFolder = folder_.Join(L"sendto");
-  options.offerFirstStartShortcut = false;
+  options.offerFirstStartShortcut = offerFirstStartShortcut_;
   form_ = std::make_unique<tv::MainForm>(options);
   ASSERT_TRUE(form_->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, arguments));
   Pump();

@@ -55,6 +55,7 @@ class ViewerTest : public ::testing::Test {
   std::wstring appData_;
   std::unique_ptr<tv::MainForm> form_;
   std::optional<tv::UiLanguage> uiLanguage_;  // for the next Start; unset: the user's
+  bool offerFirstStartShortcut_ = false;      // for the next Start
 };
 
 }  // namespace tvtest
