@@ -36,7 +36,8 @@ BOOL CALLBACK CollectIfSibling(HWND window, LPARAM context) noexcept {
   const int classLength = ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
   // One character more than our title is enough to tell a longer title.
   std::wstring title(search.title.size() + 2, L'\0');
-  const int titleLength = ::GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+  // Never a message: a hung window of this process would hold the search.
+  const int titleLength = ::InternalGetWindowText(window, title.data(), static_cast<int>(title.size()));
   if (classLength <= 0 || titleLength < 0) return TRUE;
   title.resize(static_cast<size_t>(titleLength));
   if (IsSiblingWindow({className, static_cast<size_t>(classLength)}, title, MainForm::WindowClassName(),

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
 
 #include "app/command_line.h"
 #include "app/sibling_rules.h"
@@ -150,6 +151,43 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   // Set-up check: the children kept their settings out of the user's folder.
   sameName.reset();
   EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\sibAb.ini"));
+}
+
+// Regression: a sibling that stopped answering held every window that
+// stepped. Here the sibling is a window of our class and title on a thread
+// that never pumps; the step must come back while that thread still waits.
+TEST_F(ViewerTest, HungSiblingDoesNotHoldTheStep) {
+  WriteRedGreenBlue();
+  Start({pictures_});
+  ASSERT_EQ(Shown(), L"a.png");
+  const tv::UniqueHandle created(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  const tv::UniqueHandle release(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  DWORD hungWait = WAIT_FAILED;
+  HWND window = nullptr;
+  std::thread hung([&] {
+    // No creation parameter: the window procedure leaves it to the default.
+    window = ::CreateWindowExW(0, tv::MainForm::WindowClassName(), L"taverlune image viewer", WS_POPUP, 0, 0, 10, 10,
+                               nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetEvent(created.get());
+    hungWait = ::WaitForSingleObject(release.get(), 60000);
+    if (window) ::DestroyWindow(window);
+  });
+  struct Release {
+    HANDLE event;
+    std::thread& thread;
+    ~Release() {
+      ::SetEvent(event);
+      thread.join();
+    }
+  };
+  {
+    const Release releaseAtEnd{release.get(), hung};
+    ASSERT_EQ(::WaitForSingleObject(created.get(), 20000), WAIT_OBJECT_0);
+    ASSERT_NE(window, nullptr);
+    Press(VK_DOWN, tv::kCtrl);  // the hung window counts: a block of two
+  }
+  EXPECT_EQ(hungWait, WAIT_OBJECT_0) << "the step waited for the hung window to give up";
+  EXPECT_EQ(Shown(), L"c.png");
 }
 
 }  // namespace
