@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "settings/app_data_folder.h"
+#include "util/file_system.h"
 
 namespace tv {
 
@@ -26,9 +27,29 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
   if (FAILED(::SHGetKnownFolderPath(id, 0, nullptr, folder.out())) || !folder.get()) return {};
   return folder.get();
 }
+
+std::wstring EnvironmentVariable(const wchar_t* name) {
+  std::wstring value(MAX_PATH, L'\0');
+  for (int tries = 0; tries < 2; ++tries) {
+    const DWORD length = ::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+    if (length < value.size()) {
+      value.resize(length);
+      return value;
+    }
+    value.resize(length);  // the size needed, terminator included
+  }
+  return {};
+}
 }  // namespace
 
-std::wstring LocalAppDataFolder() { return KnownFolder(FOLDERID_LocalAppData); }
+std::wstring LocalAppDataFolder() {
+  // LOCALAPPDATA names the same folder unless someone set it on purpose: a
+  // portable set-up, or a test keeping its viewers' settings to itself.
+  if (const std::wstring fromEnvironment = EnvironmentVariable(L"LOCALAPPDATA");
+      !fromEnvironment.empty() && IsExistingFolder(fromEnvironment))
+    return fromEnvironment;
+  return KnownFolder(FOLDERID_LocalAppData);
+}
 std::wstring DesktopFolder() { return KnownFolder(FOLDERID_Desktop); }
 std::wstring SendToFolder() { return KnownFolder(FOLDERID_SendTo); }
 

@@ -10,8 +10,8 @@
 #include "app/command_line.h"
 #include "app/sibling_rules.h"
 #include "menus/menu_ids.h"
+#include "tests/app/child_viewer.h"
 #include "tests/app/viewer_fixture.h"
-#include "tests/menus/shipped_program.h"
 #include "util/file_system.h"
 #include "util/text.h"
 #include "util/win_handles.h"
@@ -45,45 +45,15 @@ TEST(DuplicateCommandLine, EveryEntryReachesTheDuplicateIntact) {
   }
 }
 
-// A viewer process; closed, or ended, with the test whatever happens.
-struct ChildViewer {
-  DWORD id;
-  tv::UniqueHandle process;
-  ~ChildViewer() {
-    if (const HWND window = Window()) ::PostMessageW(window, WM_CLOSE, 0, 0);
-    if (process && ::WaitForSingleObject(process.get(), 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.get(), 1);
-  }
-  HWND Window() const {
-    for (HWND w = nullptr; (w = ::FindWindowExW(nullptr, w, tv::MainForm::WindowClassName(), nullptr));) {
-      DWORD owner = 0;
-      ::GetWindowThreadProcessId(w, &owner);
-      if (owner == id) return w;
-    }
-    return nullptr;
-  }
-};
-
 // The viewers started here, duplicates too, keep their settings in the
 // test's folder.
 class SiblingWindowsTest : public ViewerTest {
  protected:
-  SiblingWindowsTest() {
-    ::GetEnvironmentVariableW(L"LOCALAPPDATA", saved_, MAX_PATH);
-    ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData_.c_str());
-  }
-  ~SiblingWindowsTest() override { ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved_); }
-
   std::unique_ptr<ChildViewer> StartChild(const std::wstring& instance) {
-    std::wstring line =
-        tv::QuoteArgument(ShippedProgramPath()) + L" /" + instance + L" " + tv::QuoteArgument(pictures_ + L"\\c.png");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION started{};
-    EXPECT_TRUE(::CreateProcessW(ShippedProgramPath().c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 nullptr, &startup, &started));
-    const tv::UniqueHandle thread(started.hThread);
-    auto child = std::make_unique<ChildViewer>(started.dwProcessId, tv::UniqueHandle(started.hProcess));
-    EXPECT_TRUE(PumpUntil([&] { return child->Window() != nullptr; }, 20000));
+    auto child = StartViewerProcess(L"/" + instance + L" " + tv::QuoteArgument(pictures_ + L"\\c.png"));
+    if (child) {
+      EXPECT_TRUE(PumpUntil([&] { return child->Window() != nullptr; }, 20000));
+    }
     return child;
   }
   // The wheel with the second extra button steps the child and its
@@ -93,7 +63,7 @@ class SiblingWindowsTest : public ViewerTest {
                           SMTO_NORMAL, 20000, nullptr);
   }
 
-  wchar_t saved_[MAX_PATH] = {};
+  const ScopedLocalAppData children_{folder_.Join(L"children")};
 };
 
 TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
@@ -104,7 +74,7 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   // Regression: instance "sibA" counted the windows of "sibAb" as its own.
   const auto shorterName = StartChild(L"sibA");
   auto sameName = StartChild(L"sibAb");
-  ASSERT_TRUE(shorterName->Window() && sameName->Window());
+  ASSERT_TRUE(shorterName && sameName && shorterName->Window() && sameName->Window());
   StepWithSiblingsIn(*shorterName);
   Pump();
   EXPECT_EQ(Shown(), L"a.png");
@@ -128,7 +98,7 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
   // windows, so together they show the entries after the ones they showed.
   {
     const auto third = StartChild(L"sibAb");
-    ASSERT_TRUE(third->Window());
+    ASSERT_TRUE(third && third->Window());
     Press(VK_DOWN, tv::kCtrl);
     EXPECT_EQ(Shown(), L"e.png");
   }
@@ -150,7 +120,7 @@ TEST_F(SiblingWindowsTest, OnlyWindowsOfTheSameInstanceStepTogether) {
       duplicateId, tv::UniqueHandle(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, duplicateId))};
   // Set-up check: the children kept their settings out of the user's folder.
   sameName.reset();
-  EXPECT_TRUE(tv::IsExistingFile(appData_ + L"\\taverlune\\sibAb.ini"));
+  EXPECT_TRUE(tv::IsExistingFile(children_.Folder() + L"\\taverlune\\sibAb.ini"));
 }
 
 // Regression: a sibling that stopped answering held every window that
