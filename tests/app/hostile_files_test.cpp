@@ -90,6 +90,7 @@ TEST_F(ViewerTest, TheProgramStepsThroughBrokenAndHostileFilesAndLosesNothing) {
   files[L"m_noise.webp"] = Noise("RIFF\x10\x27\0\0WEBPVP8 ", 3000);
   files[L"m_bomb.jpg"] = JpegBomb();
   files[L"m_lying.zip"] = ZipWithLyingDirectory(wellFormed.at("zip"));
+  files[L"m_mixed.zip"] = MakeZip({{"bad.jpg", CutTo(wellFormed.at("jpg"), 60)}, {"ok.png", png}});
   files[L"a.png"] = png;
   files[L"z.png"] = png;
   for (const auto& [name, bytes] : files) folder_.WriteBytes(L"pictures\\" + name, bytes);
