@@ -242,6 +242,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void ShowTrayIcon();
   void SetTrayIconColor(const CommandRow& row, int index);
   LRESULT OnTrayMessage(WPARAM, LPARAM, bool&);
+  LRESULT OnTaskbarCreated(WPARAM, LPARAM, bool&);
 
   // windows of the same instance (main_form_siblings.cpp)
   // Top-level windows of our class with exactly our title, this one left

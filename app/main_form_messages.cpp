@@ -81,6 +81,9 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_ENDSESSION, &MainForm::OnEndSession},
       {kTrayMessage, &MainForm::OnTrayMessage},
   };
+  // Registered at run time, so it cannot stand in the table.
+  static const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  if (message == taskbarCreated && taskbarCreated != 0) return OnTaskbarCreated(wParam, lParam, useDefault);
   const auto route = std::find_if(std::begin(kRoutes), std::end(kRoutes),
                                   [message](const Route& r) { return r.message == message; });
   if (route == std::end(kRoutes)) {

@@ -29,6 +29,13 @@ void MainForm::SetTrayIconColor(const CommandRow& row, int index) {
   ShowTrayIcon();
 }
 
+// Explorer started anew (after a crash, say) and has no icons: ours comes back.
+LRESULT MainForm::OnTaskbarCreated(WPARAM, LPARAM, bool&) {
+  tray_.ShellRestarted();
+  ShowTrayIcon();
+  return 0;
+}
+
 LRESULT MainForm::OnTrayMessage(WPARAM wParam, LPARAM lParam, bool& useDefault) {
   const auto mouseMessage = static_cast<UINT>(LOWORD(lParam));
   const bool click = mouseMessage == WM_LBUTTONUP || mouseMessage == WM_RBUTTONUP || mouseMessage == WM_MBUTTONUP;

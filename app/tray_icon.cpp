@@ -48,7 +48,7 @@ bool TrayIcon::Show(HWND window, HICON picture, const std::wstring& tip) {
   record.uCallbackMessage = kTrayMessage;
   record.hIcon = picture;
   cut.copy(record.szTip, cut.size());
-  // A shell started anew since the icon was added has forgotten it: add again.
+  // A shell started anew since the icon was added may have forgotten it: add again.
   const bool done = (window_ && ::Shell_NotifyIconW(NIM_MODIFY, &record)) || ::Shell_NotifyIconW(NIM_ADD, &record);
   if (!done) return false;
   window_ = window;
@@ -64,6 +64,12 @@ void TrayIcon::Remove() noexcept {
   record.hWnd = window_;
   record.uID = kTrayIconId;
   ::Shell_NotifyIconW(NIM_DELETE, &record);
+  window_ = nullptr;
+  picture_ = nullptr;
+  tip_.clear();
+}
+
+void TrayIcon::ShellRestarted() noexcept {
   window_ = nullptr;
   picture_ = nullptr;
   tip_.clear();

@@ -21,6 +21,8 @@ class TrayIcon {
   // the shell did not take it (no notification area).
   bool Show(HWND window, HICON picture, const std::wstring& tip);
   void Remove() noexcept;
+  // A new shell has started and knows no icon: the next Show adds it again.
+  void ShellRestarted() noexcept;
 
   bool Shown() const noexcept { return window_ != nullptr; }
   const std::wstring& Tip() const noexcept { return tip_; }

@@ -338,6 +338,15 @@ TEST_F(MenuTest, TrayIconNamesTheInstanceShowsTheColourChosenAndGoesAtClose) {
   EXPECT_EQ(form_->Tray().Tip(), (L"taverlune - " + name).substr(0, 63));
   Command(IDM_TRAY_ICON_BLACK);
   EXPECT_EQ(form_->TrayColourShown(), 5);
+  // Regression: an icon the shell forgot (Explorer restarted) never came back.
+  NOTIFYICONDATAW forget{};
+  forget.cbSize = sizeof forget;
+  forget.hWnd = window;
+  forget.uID = tv::kTrayIconId;
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &forget));
+  ASSERT_FALSE(ShellHoldsIcon(window));
+  ::SendMessageW(window, ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(ShellHoldsIcon(window));
   CloseWindow();
   EXPECT_FALSE(ShellHoldsIcon(window));
   Start({L"/" + name});
