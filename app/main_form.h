@@ -243,11 +243,15 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void SetTrayIconColor(const CommandRow& row, int index);
   LRESULT OnTrayMessage(WPARAM, LPARAM, bool&);
   LRESULT OnTaskbarCreated(WPARAM, LPARAM, bool&);
+  LRESULT OnCopyData(WPARAM, LPARAM, bool&);
 
   // windows of the same instance (main_form_siblings.cpp)
   // Top-level windows of our class with exactly our title, this one left
   // out, front to back.
   std::vector<HWND> CollectSiblingWindows() const;
+  // Windows of this program whose settings file is removedPath, or lies in
+  // that folder, stop saving: their file was just removed.
+  void TellWindowsSettingsRemoved(const std::wstring& removedPath);
   void StepAllWindows(int count);
   // Every sibling and this window step by the number of windows times sign.
   void StepAllByWindowCount(int sign);

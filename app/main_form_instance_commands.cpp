@@ -124,6 +124,7 @@ void MainForm::DeleteInstanceCommand() {
   const InstanceFiles files{identity_.name, IniFilePath(appDataFolder_, identity_.name), settings_.ShortCutFileName,
                             settings_.CreateSendToLink};
   RemoveInstanceFiles(files, SendToFolderNow(), ProgramPath(), report);
+  TellWindowsSettingsRemoved(files.iniPath);
   ExitAfterRemoval(report.sendToShortcutsFound ? IDS_INSTANCE_DELETED : IDS_INSTANCE_DELETED_MOVED_SHORTCUT,
                    report.removed);
 }
@@ -133,6 +134,7 @@ void MainForm::UninstallCommand() {
   if (!Confirm(IDS_ASK_UNINSTALL)) return;
   const RemovalReport report =
       RemoveAllInstances(SettingsFolderIn(appDataFolder_), SendToFolderNow(), ProgramPath());
+  TellWindowsSettingsRemoved(SettingsFolderIn(appDataFolder_));
   ExitAfterRemoval(report.sendToShortcutsFound ? IDS_UNINSTALL_DONE : IDS_UNINSTALL_DONE_MOVED_SHORTCUT,
                    report.removed);
 }

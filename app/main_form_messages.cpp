@@ -4,10 +4,13 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <iterator>
 
 #include "app/main_form.h"
 #include "util/dropped_files.h"
+#include "util/file_system.h"
+#include "util/paths.h"
 #include "util/window_messages.h"
 
 namespace tv {
@@ -78,6 +81,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {kSizeFromBoxMessage, &MainForm::OnSizeMessage},
       {kSetWidthMessage, &MainForm::OnSizeMessage},
       {kSetHeightMessage, &MainForm::OnSizeMessage},
+      {WM_COPYDATA, &MainForm::OnCopyData},
       {WM_ENDSESSION, &MainForm::OnEndSession},
       {kTrayMessage, &MainForm::OnTrayMessage},
   };
@@ -184,6 +188,21 @@ LRESULT MainForm::OnStepMessage(WPARAM wParam, LPARAM, bool&) {
   if (busyDepth_ > 0 || modalOpen_) return 0;
   StepEntries(static_cast<int>(static_cast<INT_PTR>(wParam)));
   return 0;
+}
+
+LRESULT MainForm::OnCopyData(WPARAM, LPARAM lParam, bool& useDefault) {
+  const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+  if (!data || data->dwData != kSettingsRemovedData || !store_) {
+    useDefault = true;
+    return 0;
+  }
+  // The text comes from another process: only its own length is trusted.
+  const auto* text = static_cast<const wchar_t*>(data->lpData);
+  std::wstring removed(text ? text : L"", text ? data->cbData / sizeof(wchar_t) : 0);
+  removed.resize(std::wcslen(removed.c_str()));
+  const std::wstring& ini = store_->IniPath();
+  if (!removed.empty() && (SamePathText(ini, removed) || SamePathText(FolderOf(ini), removed))) store_->DisableSaving();
+  return TRUE;
 }
 
 LRESULT MainForm::OnSizeMessage(WPARAM wParam, LPARAM lParam, bool&) {

@@ -27,6 +27,7 @@ struct SiblingSearch {
   HWND self;
   std::wstring_view title;
   std::vector<HWND>* found;
+  bool anyInstance = false;  // every window of our class, whatever its title
 };
 
 BOOL CALLBACK CollectIfSibling(HWND window, LPARAM context) noexcept {
@@ -41,7 +42,7 @@ BOOL CALLBACK CollectIfSibling(HWND window, LPARAM context) noexcept {
   if (classLength <= 0 || titleLength < 0) return TRUE;
   title.resize(static_cast<size_t>(titleLength));
   if (IsSiblingWindow({className, static_cast<size_t>(classLength)}, title, MainForm::WindowClassName(),
-                      search.title)) {
+                      search.anyInstance ? std::wstring_view(title) : search.title)) {
     try {
       search.found->push_back(window);
     } catch (...) {
@@ -58,6 +59,20 @@ std::vector<HWND> MainForm::CollectSiblingWindows() const {
   SiblingSearch search{window_, identity_.windowTitle, &siblings};
   ::EnumWindows(&CollectIfSibling, reinterpret_cast<LPARAM>(&search));
   return siblings;
+}
+
+void MainForm::TellWindowsSettingsRemoved(const std::wstring& removedPath) {
+  std::vector<HWND> windows;
+  SiblingSearch search{window_, identity_.windowTitle, &windows, true};
+  ::EnumWindows(&CollectIfSibling, reinterpret_cast<LPARAM>(&search));
+  COPYDATASTRUCT data{};
+  data.dwData = kSettingsRemovedData;
+  data.cbData = static_cast<DWORD>((removedPath.size() + 1) * sizeof(wchar_t));
+  data.lpData = const_cast<wchar_t*>(removedPath.c_str());
+  DWORD_PTR answer = 0;
+  for (HWND window : windows)
+    ::SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data),
+                          SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs, &answer);
 }
 
 void MainForm::StepAllWindows(int count) {

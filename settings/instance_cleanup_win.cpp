@@ -14,16 +14,11 @@
 namespace tv {
 namespace {
 
-bool SameText(const std::wstring& a, const std::wstring& b) {
-  return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
 // A path in a settings file may have been edited to name anything; only a
 // shortcut that starts this program is taken for one of ours.
 bool IsOurShortcut(const std::wstring& path, const std::wstring& programPath) {
-  return !path.empty() && SameText(ExtensionOf(path), L".lnk") && IsExistingFile(path) &&
-         SameText(ResolveShortcut(path), programPath);
+  return !path.empty() && SamePathText(ExtensionOf(path), L".lnk") && IsExistingFile(path) &&
+         SamePathText(ResolveShortcut(path), programPath);
 }
 
 bool RemoveFile(const std::wstring& path, RemovalReport& report) {
@@ -59,7 +54,7 @@ RemovalReport RemoveAllInstances(const std::wstring& settingsFolder, const std::
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
       const std::wstring name = found.cFileName;
       // "*.ini" also matches longer extensions such as ".ini~".
-      if (!SameText(ExtensionOf(name), L".ini")) continue;
+      if (!SamePathText(ExtensionOf(name), L".ini")) continue;
       InstanceFiles files;
       files.iniPath = JoinPath(settingsFolder, name);
       KeyValueMap map;

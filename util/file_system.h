@@ -23,6 +23,9 @@ bool WriteFileReplacing(const std::wstring& path, std::string_view bytes);
 
 bool IsExistingFile(const std::wstring& path);
 bool IsExistingFolder(const std::wstring& path);
+// Whether two path texts name the same path as the file system compares
+// names: letter case aside (no normalising of the paths themselves).
+bool SamePathText(std::wstring_view a, std::wstring_view b);
 
 }  // namespace tv
 

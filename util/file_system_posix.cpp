@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cwctype>
 #include <string>
 
 #include "util/file_system.h"
@@ -69,6 +71,11 @@ bool IsExistingFile(const std::wstring& path) {
 bool IsExistingFolder(const std::wstring& path) {
   struct stat info {};
   return ::stat(WideToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool SamePathText(std::wstring_view a, std::wstring_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
 }
 
 }  // namespace tv

@@ -10,6 +10,10 @@ inline constexpr unsigned kSetCentreMessage = 0x0401;    // centre x, centre y
 inline constexpr unsigned kSizeFromBoxMessage = 0x0402;  // width, height: fit the aspect into the box
 inline constexpr unsigned kSetWidthMessage = 0x0403;     // width
 inline constexpr unsigned kSetHeightMessage = 0x0404;    // height
+// Tag of the WM_COPYDATA that names a settings file, or a settings folder,
+// just removed (instance deleted, uninstall): a window whose settings were
+// there must not write them back.
+inline constexpr unsigned long kSettingsRemovedData = 0x54560001;
 
 // The notification-area icon: its id, which is also the message its clicks
 // arrive as (first parameter the id, second the mouse message).

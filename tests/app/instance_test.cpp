@@ -6,6 +6,8 @@
 #include <dlgs.h>
 
 #include "menus/menu_ids.h"
+#include "app/sibling_rules.h"
+#include "tests/app/child_viewer.h"
 #include "tests/app/viewer_fixture.h"
 #include "tests/support/dialog_driver.h"
 #include "util/file_system.h"
@@ -170,6 +172,24 @@ TEST_F(InstanceTest, UninstallRemovesOnlyItsOwnFiles) {
   EXPECT_TRUE(Exists(victim));
   EXPECT_TRUE(Exists(foreignIni));
   EXPECT_NE(form_->RecordedMessages().back().find(ownLink), std::wstring::npos);
+}
+
+// Regression: another running window wrote its settings back when it closed
+// after an uninstall, so the uninstall was undone.
+TEST_F(InstanceTest, UninstallStopsTheOtherRunningWindowsFromSavingAgain) {
+  WriteRedGreenBlue();
+  const ScopedLocalAppData sameSettings(appData_);
+  const auto other = StartViewerProcess(L"/other " + tv::QuoteArgument(pictures_));
+  ASSERT_TRUE(other);
+  const std::wstring otherIni = settings_ + L"\\other.ini";
+  ASSERT_TRUE(PumpUntil([&] { return other->Window() && Exists(otherIni); }, 20000));
+  Start({L"/:uninstall"});
+  WaitForExit();
+  ASSERT_FALSE(Exists(otherIni));
+  ::SendMessageTimeoutW(other->Window(), WM_CLOSE, 0, 0, SMTO_NORMAL, 20000, nullptr);
+  EXPECT_EQ(::WaitForSingleObject(other->process.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_FALSE(Exists(otherIni));
+  EXPECT_FALSE(tv::IsExistingFolder(settings_));
 }
 
 }  // namespace
