@@ -125,6 +125,8 @@ TEST_F(PluginHostTest, FirstFolderWinsForEachNameAndFoldersKeepTheirOrder) {
 
 TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
   LoadStandardPlugins();
+  // Each picture replaces one of its own size, whose bitmap it may reuse.
+  ASSERT_TRUE(Load(L"before.bmp", tvtest::EncodeWithGdiplus(5, 4, [](int, int) { return 0xFF123456u; }, L"image/bmp")));
   for (const char kind : {'6', '3', '5', '2'}) {
     ASSERT_TRUE(Load(L"stripes.ppm", tvtest::MakeNetpbm(kind, 5, 4, Stripes))) << kind;
     EXPECT_EQ(loader.ContentFlags(), kContentPlugin);
