@@ -434,7 +434,7 @@ bool LoadedImage::FindPlugin(const ImageEntry& entry, const std::uint8_t* data, 
 // A still picture's bitmap of the same size is written over rather than
 // replaced: its pages are in memory already, while the first write into a
 // fresh bitmap of tens of megabytes costs more than filling it.
-UniqueBitmap* LoadedImage::OutgoingBitmapOfSize(int width, int height, void** pixels) {
+UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixels) {
   *pixels = nullptr;
   UniqueBitmap* slot = nullptr;
   if (contentFlags_ & kContentPlugin) slot = &pluginPicture_.bitmap;
@@ -443,37 +443,27 @@ UniqueBitmap* LoadedImage::OutgoingBitmapOfSize(int width, int height, void** pi
   else if ((contentFlags_ & kContentWebp) && !webp_.animated && webp_.bitmaps.size() == 1)
     slot = &webp_.bitmaps.front();
   DIBSECTION section{};
-  if (!slot || !*slot || ::GetObjectW(slot->get(), sizeof section, &section) != sizeof section) return nullptr;
+  if (!slot || !*slot || ::GetObjectW(slot->get(), sizeof section, &section) != sizeof section) return {};
   // Every picture bitmap is a 32-bit top-down one: only the size can differ.
   if (section.dsBm.bmWidth != width || section.dsBm.bmHeight != height || section.dsBm.bmBitsPixel != 32 ||
       !section.dsBm.bmBits)
-    return nullptr;
+    return {};
+  // GDI may still be drawing from it.
+  ::GdiFlush();
   *pixels = section.dsBm.bmBits;
-  return slot;
+  return std::move(*slot);
 }
 
 bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   animationKind_ = 0;
   ParseExifTexts(data, size, exif_);
-  // A new bitmap of the size the plug-in announces is made ready while it
-  // decodes, unless the outgoing one will do.
-  WarmBitmap warm;
-  int announcedWidth = 0, announcedHeight = 0;
-  void* unused = nullptr;
-  if (plugins_.GetPictureSize(data, size, announcedWidth, announcedHeight) &&
-      !OutgoingBitmapOfSize(announcedWidth, announcedHeight, &unused))
-    warm.Start(announcedWidth, announcedHeight);
   // The picture on display stays until the new one has been checked whole.
   PluginBits bits;
   if (!plugins_.GetPicture(data, size, bits)) return false;
   PluginPicture picture;
   picture.width = bits.width();
   picture.height = bits.height();
-  if (UniqueBitmap* outgoing = OutgoingBitmapOfSize(picture.width, picture.height, &picture.pixels)) {
-    ::GdiFlush();  // GDI may still be drawing from it
-    picture.bitmap = std::move(*outgoing);
-  }
-  if (!picture.bitmap) picture.bitmap = warm.Take(picture.width, picture.height, &picture.pixels);
+  picture.bitmap = TakeOutgoingBitmap(picture.width, picture.height, &picture.pixels);
   if (!picture.bitmap) picture.bitmap = CreateTopDownDib(picture.width, picture.height, &picture.pixels);
   if (!picture.bitmap) return false;
   const PluginRecord* plugin = plugins_.Chosen();

@@ -17,10 +17,6 @@ namespace {
 // Plug-ins read this much of a file to recognise it, whatever its size.
 constexpr std::size_t kRecognitionBytes = 2048;
 
-// Where the packed picture-information record keeps its text handle, after
-// position, size, densities and colour depth.
-constexpr std::size_t kPictureInfoTextOffset = 22;
-
 // The host whose plug-in is decoding on this thread, for the progress
 // reports, which carry no usable context of their own.
 thread_local PluginHost* reportingHost = nullptr;
@@ -199,42 +195,11 @@ bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginBi
   return true;
 }
 
-bool PluginHost::GetPictureSize(const std::uint8_t* data, std::size_t size, int& width, int& height) {
-  const PluginRecord* plugin = chosen_;
-  if (!plugin || !plugin->GetPictureInfo || !data || !FitsPluginLength(size)) return false;
-  // Room to spare past the record, for plug-ins built with other packing.
-  std::uint8_t info[64] = {};
-  int result = -1;
-  if (!RunGuarded([&] {
-        result = plugin->GetPictureInfo(reinterpret_cast<LPCSTR>(data), static_cast<LONG_PTR>(size),
-                                        kSusieInputMemory, info);
-      }))
-    return false;
-  // A text block the plug-in attached is the host's to free, when it is one.
-  HLOCAL text = nullptr;
-  std::memcpy(&text, info + kPictureInfoTextOffset, sizeof text);
-  UINT textFlags = LMEM_INVALID_HANDLE;
-  if (result == 0 && text) RunGuarded([&] { textFlags = ::LocalFlags(text); });
-  const UniqueLocal textOwner(textFlags != LMEM_INVALID_HANDLE ? text : nullptr);
-  std::int32_t reportedWidth = 0, reportedHeight = 0;
-  std::memcpy(&reportedWidth, info + 8, 4);
-  std::memcpy(&reportedHeight, info + 12, 4);
-  const std::int64_t rows = reportedHeight < 0 ? -static_cast<std::int64_t>(reportedHeight) : reportedHeight;
-  if (result != 0 || !FitsBitmapLimit(reportedWidth, rows)) return false;
-  width = reportedWidth;
-  height = static_cast<int>(rows);
-  return true;
-}
-
 bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture) {
-  WarmBitmap warm;
-  int width = 0, height = 0;
-  if (GetPictureSize(data, size, width, height)) warm.Start(width, height);
   PluginBits bits;
   if (!GetPicture(data, size, bits)) return false;
   void* pixels = nullptr;
-  UniqueBitmap bitmap = warm.Take(bits.width(), bits.height(), &pixels);
-  if (!bitmap) bitmap = CreateTopDownDib(bits.width(), bits.height(), &pixels);
+  UniqueBitmap bitmap = CreateTopDownDib(bits.width(), bits.height(), &pixels);
   if (!bitmap) return false;
   bits.CopyInto(pixels);
   picture.bitmap = std::move(bitmap);

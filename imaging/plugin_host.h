@@ -101,9 +101,6 @@ class PluginHost {
   // The chosen plug-in's picture of the bytes; false when it fails, faults or
   // hands back anything inconsistent.
   bool GetPicture(const std::uint8_t* data, std::size_t size, PluginBits& picture);
-  // The size the chosen plug-in reports before decoding; false when it
-  // cannot tell.
-  bool GetPictureSize(const std::uint8_t* data, std::size_t size, int& width, int& height);
   // The same, converted into a new bitmap.
   bool GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture);
   // The chosen plug-in's listing of the archive in the bytes.

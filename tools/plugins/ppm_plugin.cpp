@@ -163,25 +163,6 @@ SUSIE_EXPORT int WINAPI IsSupported(LPCSTR, void* header) {
   return IsNetpbmStart(start, sizeof start) ? 1 : 0;
 }
 
-SUSIE_EXPORT int WINAPI GetPictureInfo(LPCSTR buffer, LONG_PTR length, unsigned flag, SusiePictureInfo* info) {
-  if (!info) return kSusieBrokenData;
-  std::vector<unsigned char> file;
-  const auto* data = reinterpret_cast<const unsigned char*>(buffer);
-  std::size_t size = static_cast<std::size_t>(length);
-  if (!susie::InputIsMemory(flag)) {
-    if (!susie::ReadWholeFile(buffer, file) || size > file.size()) return kSusieReadError;
-    data = file.data() + size;
-    size = file.size() - size;
-  }
-  Netpbm picture;
-  if (!ReadHeader(data, size, picture)) return kSusieUnknownFormat;
-  *info = SusiePictureInfo{};
-  info->width = static_cast<LONG>(picture.width);
-  info->height = static_cast<LONG>(picture.height);
-  info->colourDepth = picture.kind == '3' || picture.kind == '6' ? 24 : 8;
-  return kSusieSuccess;
-}
-
 SUSIE_EXPORT int WINAPI GetPicture(LPCSTR buffer, LONG_PTR length, unsigned flag, HLOCAL* header, HLOCAL* bits,
                                    SusieProgressCallback progress, LONG_PTR user) {
   if (!header || !bits) return kSusieBrokenData;

@@ -25,16 +25,6 @@ struct SusieFileInfoRecord {
 #pragma pack(pop)
 static_assert(sizeof(SusieFileInfoRecord) == 428);
 
-#pragma pack(push, 1)
-struct SusiePictureInfo {
-  LONG left, top;
-  LONG width, height;
-  WORD xDensity, yDensity;
-  SHORT colourDepth;
-  HLOCAL text;  // optional text about the picture, freed by the host
-};
-#pragma pack(pop)
-
 // Results of the calls.
 enum SusieResult {
   kSusieSuccess = 0,
