@@ -456,8 +456,15 @@ UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixel
 
 bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   animationKind_ = 0;
-  ParseExifTexts(data, size, exif_);
-  // The picture on display stays until the new one has been checked whole.
+  // The picture on display, Exif texts included, stays until the new one has
+  // been checked whole.
+  ExifTexts exif;
+  int orientation = 0;
+  if (!ReadMapped([&] {
+        ParseExifTexts(data, size, exif);
+        orientation = ExifOrientationFromJpeg(data, size);
+      }))
+    return false;
   PluginBits bits;
   if (!plugins_.GetPicture(data, size, bits)) return false;
   PluginPicture picture;
@@ -473,7 +480,8 @@ bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* da
   width_ = pluginPicture_.width;
   height_ = pluginPicture_.height;
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentPlugin);
-  rotation_ = RotationFor(entry.rotation, ExifOrientationFromJpeg(data, size));
+  exif_ = std::move(exif);
+  rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
   loaderName_ = NarrowToWide(FieldText(plugin->description, sizeof plugin->description));
   return true;

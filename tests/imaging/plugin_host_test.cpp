@@ -265,6 +265,18 @@ TEST_F(PluginHostTest, CrashingPluginsFailOnlyTheirOwnCall) {
   EXPECT_EQ(loader.width(), 6);
 }
 
+TEST_F(PluginHostTest, FailedPluginDecodeKeepsTheShownPicturesExifTexts) {
+  LoadStandardPlugins();
+  tvtest::ExifFields shown, other;
+  shown.make = "Shown";
+  other.make = "Other";
+  const std::string jpeg = tvtest::EncodeWithGdiplus(4, 4, [](int, int) { return 0xFF808080u; }, L"image/jpeg");
+  ASSERT_TRUE(Load(L"shown.jpg", tvtest::InsertJpegSegment(jpeg, tvtest::MakeExifSegment(shown), true)));
+  ASSERT_EQ(loader.exif().maker, L"Shown");
+  EXPECT_FALSE(Load(L"b.crashpicture", "\xFF\xD8" + tvtest::MakeExifSegment(other)));
+  EXPECT_EQ(loader.exif().maker, L"Shown");
+}
+
 TEST_F(PluginHostTest, InconsistentPictureBlocksFailTheLoadAndKeepThePicture) {
   LoadStandardPlugins();
   ASSERT_TRUE(Load(L"shown.ppm", tvtest::MakeNetpbm('6', 3, 2, Stripes)));
