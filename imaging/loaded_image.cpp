@@ -431,19 +431,57 @@ bool LoadedImage::FindPlugin(const ImageEntry& entry, const std::uint8_t* data, 
   return true;
 }
 
+// A still picture's bitmap of the same size is written over rather than
+// replaced: its pages are in memory already, while the first write into a
+// fresh bitmap of tens of megabytes costs more than filling it.
+UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixels) {
+  *pixels = nullptr;
+  UniqueBitmap* slot = nullptr;
+  if (contentFlags_ & kContentPlugin) slot = &pluginPicture_.bitmap;
+  else if ((contentFlags_ & kContentGdiplus) && gifFrames_.empty() && !gdiplus_.image && !gdiplus_.renderTarget)
+    slot = &gdiplus_.sourceBitmap;
+  else if ((contentFlags_ & kContentWebp) && !webp_.animated && webp_.bitmaps.size() == 1)
+    slot = &webp_.bitmaps.front();
+  DIBSECTION section{};
+  if (!slot || !*slot || ::GetObjectW(slot->get(), sizeof section, &section) != sizeof section) return {};
+  // Every picture bitmap is a 32-bit top-down one: only the size can differ.
+  if (section.dsBm.bmWidth != width || section.dsBm.bmHeight != height || section.dsBm.bmBitsPixel != 32 ||
+      !section.dsBm.bmBits)
+    return {};
+  // GDI may still be drawing from it.
+  ::GdiFlush();
+  *pixels = section.dsBm.bmBits;
+  return std::move(*slot);
+}
+
 bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   animationKind_ = 0;
-  ParseExifTexts(data, size, exif_);
-  // The picture on display stays until the new one has been checked whole.
+  // The picture on display, Exif texts included, stays until the new one has
+  // been checked whole.
+  ExifTexts exif;
+  int orientation = 0;
+  if (!ReadMapped([&] {
+        ParseExifTexts(data, size, exif);
+        orientation = ExifOrientationFromJpeg(data, size);
+      }))
+    return false;
+  PluginBits bits;
+  if (!plugins_.GetPicture(data, size, bits)) return false;
   PluginPicture picture;
-  if (!plugins_.GetPicture(data, size, picture)) return false;
+  picture.width = bits.width();
+  picture.height = bits.height();
+  picture.bitmap = TakeOutgoingBitmap(picture.width, picture.height, &picture.pixels);
+  if (!picture.bitmap) picture.bitmap = CreateTopDownDib(picture.width, picture.height, &picture.pixels);
+  if (!picture.bitmap) return false;
   const PluginRecord* plugin = plugins_.Chosen();
   Release(kContentPictures);
+  bits.CopyInto(picture.pixels);
   pluginPicture_ = std::move(picture);
   width_ = pluginPicture_.width;
   height_ = pluginPicture_.height;
   contentFlags_ = static_cast<std::uint8_t>((contentFlags_ & 0xE0) | kContentPlugin);
-  rotation_ = RotationFor(entry.rotation, ExifOrientationFromJpeg(data, size));
+  exif_ = std::move(exif);
+  rotation_ = RotationFor(entry.rotation, orientation);
   entry.rotation = rotation_;
   loaderName_ = NarrowToWide(FieldText(plugin->description, sizeof plugin->description));
   return true;

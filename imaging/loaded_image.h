@@ -168,6 +168,9 @@ class LoadedImage {
   bool DetectFormat(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool FindPlugin(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+  // The outgoing picture's bitmap when it is a still of exactly this size,
+  // taken from it; empty otherwise.
+  UniqueBitmap TakeOutgoingBitmap(int width, int height, void** pixels);
   bool LoadPluginArchiveMember(ImageEntry& entry, std::size_t index);
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
   bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);

@@ -112,6 +112,10 @@ void LockedBlock::Reset() noexcept {
   handle_.reset();
 }
 
+void PluginBits::CopyInto(void* target) const {
+  ConvertPluginBitmap(layout_, header_.data(), bits_.data(), static_cast<std::uint32_t*>(target));
+}
+
 bool PluginHost::LoadPlugins(const std::vector<std::wstring>& folders) {
   if (folders.empty()) return false;
   UnloadPlugins();
@@ -164,7 +168,7 @@ int WINAPI PluginHost::ReportProgress(int done, int total, LONG_PTR) noexcept {
   return host->progress_(host->progressContext_, done, total);
 }
 
-bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture) {
+bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginBits& picture) {
   const PluginRecord* plugin = chosen_;
   if (!plugin || !plugin->GetPicture || !data || !FitsPluginLength(size)) return false;
   HLOCAL header = nullptr, bits = nullptr;
@@ -185,14 +189,23 @@ bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginPi
   if (result != 0 || !headerLocked || !bitsLocked) return false;
   PluginBitmapLayout layout;
   if (!ReadPluginBitmapLayout(headerBlock.data(), headerBlock.size(), bitsBlock.size(), layout)) return false;
+  picture.header_ = std::move(headerBlock);
+  picture.bits_ = std::move(bitsBlock);
+  picture.layout_ = layout;
+  return true;
+}
+
+bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture) {
+  PluginBits bits;
+  if (!GetPicture(data, size, bits)) return false;
   void* pixels = nullptr;
-  UniqueBitmap bitmap = CreateTopDownDib(layout.width, layout.height, &pixels);
+  UniqueBitmap bitmap = CreateTopDownDib(bits.width(), bits.height(), &pixels);
   if (!bitmap) return false;
-  ConvertPluginBitmap(layout, headerBlock.data(), bitsBlock.data(), static_cast<std::uint32_t*>(pixels));
+  bits.CopyInto(pixels);
   picture.bitmap = std::move(bitmap);
   picture.pixels = pixels;
-  picture.width = layout.width;
-  picture.height = layout.height;
+  picture.width = bits.width();
+  picture.height = bits.height();
   return true;
 }
 

@@ -39,6 +39,22 @@ class LockedBlock {
   std::size_t size_ = 0;
 };
 
+// A plug-in picture as the plug-in handed it back, checked against its
+// blocks, not yet converted.
+class PluginBits {
+ public:
+  int width() const { return layout_.width; }
+  int height() const { return layout_.height; }
+  // Writes the picture as width() x height() opaque 32-bit pixels, top row
+  // first, into `target`.
+  void CopyInto(void* target) const;
+
+ private:
+  friend class PluginHost;
+  LockedBlock header_, bits_;
+  PluginBitmapLayout layout_;
+};
+
 // A plug-in picture converted into the loader's own 32-bit top-down bitmap.
 struct PluginPicture {
   UniqueBitmap bitmap;
@@ -84,6 +100,8 @@ class PluginHost {
 
   // The chosen plug-in's picture of the bytes; false when it fails, faults or
   // hands back anything inconsistent.
+  bool GetPicture(const std::uint8_t* data, std::size_t size, PluginBits& picture);
+  // The same, converted into a new bitmap.
   bool GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture);
   // The chosen plug-in's listing of the archive in the bytes.
   bool GetArchiveInfo(const std::uint8_t* data, std::size_t size, std::vector<SusieFileInfo>& records);

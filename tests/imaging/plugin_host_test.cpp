@@ -125,6 +125,8 @@ TEST_F(PluginHostTest, FirstFolderWinsForEachNameAndFoldersKeepTheirOrder) {
 
 TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
   LoadStandardPlugins();
+  // Each picture replaces one of its own size, whose bitmap it may reuse.
+  ASSERT_TRUE(Load(L"before.bmp", tvtest::EncodeWithGdiplus(5, 4, [](int, int) { return 0xFF123456u; }, L"image/bmp")));
   for (const char kind : {'6', '3', '5', '2'}) {
     ASSERT_TRUE(Load(L"stripes.ppm", tvtest::MakeNetpbm(kind, 5, 4, Stripes))) << kind;
     EXPECT_EQ(loader.ContentFlags(), kContentPlugin);
@@ -261,6 +263,18 @@ TEST_F(PluginHostTest, CrashingPluginsFailOnlyTheirOwnCall) {
   // And everything still works afterwards.
   ASSERT_TRUE(Load(L"d.ppm", tvtest::MakeNetpbm('6', 6, 2, Stripes)));
   EXPECT_EQ(loader.width(), 6);
+}
+
+TEST_F(PluginHostTest, FailedPluginDecodeKeepsTheShownPicturesExifTexts) {
+  LoadStandardPlugins();
+  tvtest::ExifFields shown, other;
+  shown.make = "Shown";
+  other.make = "Other";
+  const std::string jpeg = tvtest::EncodeWithGdiplus(4, 4, [](int, int) { return 0xFF808080u; }, L"image/jpeg");
+  ASSERT_TRUE(Load(L"shown.jpg", tvtest::InsertJpegSegment(jpeg, tvtest::MakeExifSegment(shown), true)));
+  ASSERT_EQ(loader.exif().maker, L"Shown");
+  EXPECT_FALSE(Load(L"b.crashpicture", "\xFF\xD8" + tvtest::MakeExifSegment(other)));
+  EXPECT_EQ(loader.exif().maker, L"Shown");
 }
 
 TEST_F(PluginHostTest, InconsistentPictureBlocksFailTheLoadAndKeepThePicture) {
