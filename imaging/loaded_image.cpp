@@ -455,7 +455,6 @@ UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixel
 }
 
 bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
-  animationKind_ = 0;
   // The picture on display, Exif texts included, stays until the new one has
   // been checked whole.
   ExifTexts exif;
@@ -475,6 +474,7 @@ bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* da
   if (!picture.bitmap) return false;
   const PluginRecord* plugin = plugins_.Chosen();
   Release(kContentPictures);
+  animationKind_ = 0;
   bits.CopyInto(picture.pixels);
   pluginPicture_ = std::move(picture);
   width_ = pluginPicture_.width;
