@@ -73,6 +73,9 @@ class LoadedImage {
   // picture prepared ahead of time is one of these); a GIF that merely
   // declares an animation but has one frame is a still.
   void SetStillOnly(bool stillOnly) { stillOnly_ = stillOnly; }
+  // Display bitmaps made exactly to size, never square (a prepared picture
+  // is held beside the one on display and is seldom turned).
+  void SetExactScaledBitmap() { squareAllocationLimit_ = 0; }
   // Decodes may take only this share (1/n) of the memory still available.
   void SetDecodeMemoryShare(std::uint32_t share) { memoryShare_ = share; }
   void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {

@@ -78,6 +78,7 @@ bool PicturePreparer::Prepare(Job& job) {
   // Two pictures are held at once; the one on display has the first claim
   // on what memory is left.
   image->SetDecodeMemoryShare(4);
+  image->SetExactScaledBitmap();
 
   const bool member = !key.archivePath.empty();
   // The stamp is taken before the bytes are read: a rewrite during the
