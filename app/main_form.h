@@ -355,7 +355,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // the next picture decoded ahead (main_form_prepare.cpp)
   // What decides the pixels of `entry` if it were decoded now; nothing when
   // it is not for the worker to decode.
-  std::optional<PrepareKey> PrepareKeyFor(const ImageEntry& entry) const;
+  std::optional<PrepareKey> PrepareKeyFor(const ImageEntry& entry, bool member) const;
   // Starts decoding the entry one step from the one on display.
   void PrepareNextEntry(int direction);
   // Shows `entry` from the prepared picture when that is it, unchanged.

@@ -368,6 +368,7 @@ void MainForm::RecordNamesOfEntryOnDisplay() {
 }
 
 void MainForm::ClearDisplay() {
+  DropPrepared();
   StopAnimationAndRelease();
   if (redrawHold_ == 0) Redraw();
 }

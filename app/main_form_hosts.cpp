@@ -12,7 +12,6 @@ namespace tv {
 // ---------------------------------------------------------------- FileListHost
 
 void MainForm::StopAnimationAndRelease() {
-  DropPrepared();
   // The archive goes too: its flag would otherwise make the next plain
   // picture look like an archive.
   StopAnimationThread();

@@ -12,10 +12,10 @@
 
 namespace tv {
 
-std::optional<PrepareKey> MainForm::PrepareKeyFor(const ImageEntry& entry) const {
+std::optional<PrepareKey> MainForm::PrepareKeyFor(const ImageEntry& entry, bool member) const {
   PrepareKey key;
   key.path = entry.path;
-  if (list_.InsideArchive()) {
+  if (member) {
     // Plug-in archives hand out members through their plug-in only.
     if (image_.archiveKind() != ArchiveKind::StoredZip) return std::nullopt;
     key.archivePath = image_.archiveEntry().path;
@@ -37,24 +37,30 @@ void MainForm::PrepareNextEntry(int direction) {
   if (!options_.preparePictures || closing_ || modalOpen_ || !visible_ || !window_ || ::IsIconic(window_) ||
       settings_.ShowingList)
     return;
+  const int step = direction < 0 ? -1 : 1;
   const ImageList& active = list_.ActiveList();
   const int count = static_cast<int>(active.size());
   const int at = list_.ShowIndex();
-  if (count < 2 || at < 0 || at >= count) return;
-  int next = at + (direction < 0 ? -1 : 1);
-  if (list_.InsideArchive()) {
-    // Past either end the step leaves the archive: the window opens what follows.
-    if (next < 0 || next >= count) return;
+  if (at < 0 || at >= count) return;
+  const ImageEntry* entry = nullptr;
+  bool member = list_.InsideArchive();
+  if (member && (at + step < 0 || at + step >= count)) {
+    // Past either end the step leaves the archive for the file beside it.
+    const ImageList& files = list_.FileList();
+    const int fileCount = static_cast<int>(files.size());
+    if (fileCount < 2) return;
+    entry = &files[static_cast<size_t>(WrapIndex(static_cast<long long>(list_.ShowArchive()) + step, fileCount))];
+    member = false;
   } else {
-    next = WrapIndex(next, count);
+    if (count < 2) return;
+    entry = &active[static_cast<size_t>(WrapIndex(at + step, count))];
   }
-  const ImageEntry& entry = active[static_cast<size_t>(next)];
-  if (settings_.EnableFileMask && !MatchesMask(FileNameOf(entry.path), settings_.FileMaskString)) return;
-  const std::optional<PrepareKey> key = PrepareKeyFor(entry);
+  if (settings_.EnableFileMask && !MatchesMask(FileNameOf(entry->path), settings_.FileMaskString)) return;
+  const std::optional<PrepareKey> key = PrepareKeyFor(*entry, member);
   if (!key) return;
   // The worker lays out its own copy of the view as it stands now.
   auto view = std::make_shared<const ViewGeometry>(view_);
-  preparer_.Start(*key, entry, [view](int width, int height, int rotation, int& targetWidth, int& targetHeight) {
+  preparer_.Start(*key, *entry, [view](int width, int height, int rotation, int& targetWidth, int& targetHeight) {
     const PixelSize target = PredictTargetSize(*view, {width, height}, rotation);
     targetWidth = target.width;
     targetHeight = target.height;
@@ -63,7 +69,7 @@ void MainForm::PrepareNextEntry(int direction) {
 
 bool MainForm::LoadPreparedEntry(ImageEntry& entry) {
   if (!preparer_.key()) return false;
-  const std::optional<PrepareKey> key = PrepareKeyFor(entry);
+  const std::optional<PrepareKey> key = PrepareKeyFor(entry, list_.InsideArchive());
   if (!key) {
     preparer_.Drop();
     return false;

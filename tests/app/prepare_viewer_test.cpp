@@ -78,6 +78,8 @@ TEST_F(PrepareViewerTest, PreparedPictureMatchesTheWindowDecodeForEveryKindAndRo
   ASSERT_EQ(form_->CurrentSettings().ShowFileName, L"m1.png");
   StepPreparedMatchesDecode();
   EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"m2.jpg");
+  StepPreparedMatchesDecode();  // out of the archive's end to the file beside it
+  EXPECT_EQ(Shown(), L"1.jpg");
 
   folder_.MakeFolder(L"turn");
   folder_.WriteBytes(L"turn\\a.jpg", Jpeg(1900, 1400));
