@@ -113,9 +113,13 @@ TEST_F(PrepareViewerTest, EveryChangeOfWhatDecidesThePixelsDropsThePreparedPictu
   Press(VK_SPACE);
   EXPECT_EQ(form_->PreparedShown(), served);
   EXPECT_EQ(Shown(), L"d.png");
-  // Re-sorted: dropped at once.
+  // Re-sorted, or the window minimised: dropped at once.
   ASSERT_TRUE(Prepared());
   Command(IDM_SORT_REVERSE);
+  EXPECT_EQ(form_->PreparedState(), State::Empty);
+  Press(VK_SPACE);
+  ASSERT_TRUE(Prepared());
+  ::ShowWindow(form_->Window(), SW_MINIMIZE);
   EXPECT_EQ(form_->PreparedState(), State::Empty);
   // A different size asked of the next picture: turned out again to it.
   folder_.MakeFolder(L"big");
