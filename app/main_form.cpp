@@ -246,6 +246,8 @@ bool MainForm::CtrlHeld() const {
 // ---------------------------------------------------------------- modal bracket
 
 void MainForm::BeginModal() {
+  // Whatever the dialog changes, the worker must not be decoding meanwhile.
+  DropPrepared();
   {
     CriticalSectionLock lock(pictureLock_);
     modalOpen_ = true;
@@ -295,6 +297,7 @@ void MainForm::RunClosingSequence() {
   tray_.Remove();
   slideTimer_.Kill();
   idleTimer_.Kill();
+  DropPrepared();
   StopAnimationAndRelease();
   SaveSettingsNow();
   image_.UnloadPlugins();

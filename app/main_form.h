@@ -33,6 +33,7 @@
 #include "forms/size_form.h"
 #include "imaging/animation_thread.h"
 #include "imaging/loaded_image.h"
+#include "imaging/picture_preparer.h"
 #include "imaging/picture_export.h"
 #include "menus/ui_language.h"
 #include "settings/list_file.h"
@@ -61,6 +62,9 @@ struct MainFormOptions {
   std::wstring sendToFolder;
   // false: a first start without settings writes them without offering shortcuts.
   bool offerFirstStartShortcut = true;
+  // false: every picture is decoded when it is stepped to (the benchmarks
+  // compare the two).
+  bool preparePictures = true;
 };
 
 // Results of LoadCurrentEntry.
@@ -98,6 +102,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HMENU MoveMenu() const { return moveMenu_.get(); }
   const std::vector<std::wstring>& MoveTargets() const { return moveTargets_; }
 
+  // The picture decoded ahead of the next step, and how many steps it served.
+  PicturePreparer::State PreparedState() const { return preparer_.state(); }
+  int PreparationsStarted() const { return preparer_.started(); }
+  int PreparedShown() const { return preparedShown_; }
   // The window's context menu at a screen point; returns once it closed.
   void TrackPopupAt(POINT point);
   bool AnimationThreadRunning() const { return animationThread_.Running(); }
@@ -174,6 +182,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   LRESULT OnQueryOpen(WPARAM, LPARAM, bool&);
   LRESULT OnEraseBackground(WPARAM, LPARAM, bool&);
   LRESULT OnShowWindow(WPARAM, LPARAM, bool&);
+  LRESULT OnSize(WPARAM, LPARAM, bool&);
   LRESULT OnKeyDown(WPARAM, LPARAM, bool&);
   LRESULT OnCommand(WPARAM, LPARAM, bool&);
   LRESULT OnTimer(WPARAM, LPARAM, bool&);
@@ -348,6 +357,15 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   void OnIdleTimer();
   void RefindAfterOpen();
   void SyncViewFromSettingsRotation();
+  // the next picture decoded ahead (main_form_prepare.cpp)
+  // What decides the pixels of `entry` if it were decoded now; nothing when
+  // it is not for the worker to decode.
+  std::optional<PrepareKey> PrepareKeyFor(const ImageEntry& entry, bool member) const;
+  // Starts decoding the entry one step from the one on display.
+  void PrepareNextEntry(int direction);
+  // Shows `entry` from the prepared picture when that is it, unchanged.
+  bool LoadPreparedEntry(ImageEntry& entry);
+  void DropPrepared();
 
   // modal bracket and closing (main_form.cpp)
   void BeginModal() override;
@@ -543,6 +561,11 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   HCURSOR currentCursor_ = nullptr;
   bool trackingLeave_ = false;
   int menusOpened_ = 0;
+  PicturePreparer preparer_;
+  int preparedShown_ = 0;
+  // Set while the view lays out a picture swapped in from preparer_: a
+  // target size equal to the one it was made for needs no new transform.
+  bool adoptingPrepared_ = false;
   // Declared last: destroyed (and its thread ended) first.
   AnimationThread animationThread_{*this};
 };

@@ -131,12 +131,14 @@ void MainForm::TurnBy(int quarters) {
 void MainForm::SortFileList(const CommandRow&, int index) { SortCommand(index); }
 
 void MainForm::SortCommand(int mode) {
+  DropPrepared();
   PullSelection();
   list_.SortList(mode);
   RefillListBox();
 }
 
 void MainForm::RefreshCommand() {
+  DropPrepared();
   if (list_.ShowIndex() < 0) return;
   if (!list_.InsideArchive()) {
     ShowEntry(list_.ShowIndex(), -1, 0, true);

@@ -48,12 +48,14 @@ int MainForm::ShowEntryNow(int index, int member, int direction, bool redraw) {
       RecordNamesOfEntryOnDisplay();
       ResetPaintThreshold();
       PaintPicture(false);
+      PrepareNextEntry(direction);
       --busyDepth_;
       if (redrawHold_ == 0) Redraw();
       return 0;
     }
     if (result == LoadResult::ArchiveOpened) {
       if (redraw && redrawHold_ == 0) Redraw();
+      PrepareNextEntry(direction);
       RestartSlideTimer();
       --busyDepth_;
       return 1;
@@ -104,7 +106,8 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
 
   progress_.Start(static_cast<std::int64_t>(::timeGetTime()));
   const bool inside = list_.InsideArchive();
-  const bool decoded = inside ? image_.LoadArchiveMember(*entry) : image_.LoadFile(*entry);
+  const bool prepared = LoadPreparedEntry(*entry);
+  const bool decoded = prepared || (inside ? image_.LoadArchiveMember(*entry) : image_.LoadFile(*entry));
   progress_.Reset();
   if (!decoded) return LoadResult::CannotShow;
 
@@ -125,7 +128,9 @@ LoadResult MainForm::LoadCurrentEntry(int member, int direction, bool redraw) {
     entry->size = facts.size;
   }
   ++redrawHold_;
+  adoptingPrepared_ = prepared;
   view_.LayoutPicture();
+  adoptingPrepared_ = false;
   --redrawHold_;
   firstDisplay_ = false;
   StartAnimationThread();
@@ -271,6 +276,7 @@ bool MainForm::OpenPaths(std::vector<std::wstring> paths, int offset, int mode) 
   if (busyDepth_ > 0) return false;
   slideTimer_.Kill();
   const int sign = offset < 0 ? -1 : 1;
+  DropPrepared();
   ImageList built;
   BuildListPosition position;
   std::wstring tflName = tflFileName_;
@@ -362,6 +368,7 @@ void MainForm::RecordNamesOfEntryOnDisplay() {
 }
 
 void MainForm::ClearDisplay() {
+  DropPrepared();
   StopAnimationAndRelease();
   if (redrawHold_ == 0) Redraw();
 }

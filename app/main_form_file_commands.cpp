@@ -94,6 +94,7 @@ void MainForm::RenameFile() {
 }
 
 void MainForm::FollowRenamedFile(int fileIndex, const std::wstring& oldPath, const std::wstring& newPath) {
+  DropPrepared();
   RenameInHistory(oldPath, newPath);
   // A modal question may have let the list change since the index was taken.
   const ImageEntry* known = list_.MutableFileEntry(fileIndex);
@@ -115,6 +116,7 @@ void MainForm::FollowRenamedFile(int fileIndex, const std::wstring& oldPath, con
 void MainForm::RecycleCommand() { DeleteEntries(1); }
 
 void MainForm::DeleteEntries(int op) {
+  DropPrepared();
   const ListRedrawPause pause(listBox_);
   const bool listShown = settings_.ShowingList;
   PullSelection();

@@ -95,6 +95,7 @@ void MainForm::SetRotation(std::int32_t rotation) {
 PixelSize MainForm::TargetSize() const { return {image_.targetWidth(), image_.targetHeight()}; }
 
 void MainForm::SetTargetSize(PixelSize target) {
+  if (adoptingPrepared_ && target == TargetSize()) return;
   CriticalSectionLock lock(pictureLock_);
   image_.SetTargetSize(target.width, target.height);
 }
@@ -102,6 +103,7 @@ void MainForm::SetTargetSize(PixelSize target) {
 bool MainForm::TransformNeeded() const { return image_.transformNeeded(); }
 
 bool MainForm::Transform() {
+  if (adoptingPrepared_ && !image_.transformNeeded()) return true;
   // The animation thread paints from the scaled bitmap.
   CriticalSectionLock lock(pictureLock_);
   return image_.Transform();

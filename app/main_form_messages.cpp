@@ -57,6 +57,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_QUERYOPEN, &MainForm::OnQueryOpen},
       {WM_ERASEBKGND, &MainForm::OnEraseBackground},
       {WM_SHOWWINDOW, &MainForm::OnShowWindow},
+      {WM_SIZE, &MainForm::OnSize},
       {WM_KEYDOWN, &MainForm::OnKeyDown},
       {WM_SYSKEYDOWN, &MainForm::OnKeyDown},
       {WM_COMMAND, &MainForm::OnCommand},
@@ -136,6 +137,12 @@ LRESULT MainForm::OnQueryOpen(WPARAM, LPARAM, bool& useDefault) {
   return 0;
 }
 
+LRESULT MainForm::OnSize(WPARAM wParam, LPARAM, bool& useDefault) {
+  if (wParam == SIZE_MINIMIZED) DropPrepared();
+  useDefault = true;
+  return 0;
+}
+
 LRESULT MainForm::OnEraseBackground(WPARAM, LPARAM, bool& useDefault) {
   useDefault = settings_.ShowingList;
   return 0;
@@ -143,6 +150,8 @@ LRESULT MainForm::OnEraseBackground(WPARAM, LPARAM, bool& useDefault) {
 
 LRESULT MainForm::OnShowWindow(WPARAM wParam, LPARAM, bool& useDefault) {
   visible_ = wParam != FALSE;
+  // Hidden to the tray: the memory of a picture nobody will step to soon goes back.
+  if (!visible_) DropPrepared();
   useDefault = true;
   return 0;
 }

@@ -58,6 +58,7 @@ void MainForm::MoveCommand() { ShowMoveMenu(CursorPos()); }
 void MainForm::MoveToTargetCommand(const CommandRow&, int index) { MoveToTarget(index); }
 
 void MainForm::MoveToTarget(int index) {
+  DropPrepared();
   if (index < 0 || index >= static_cast<int>(moveTargets_.size())) return;
   // Copies: the menu and its targets are rebuilt when it opens again.
   const std::wstring target = moveTargets_[static_cast<size_t>(index)];

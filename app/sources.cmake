@@ -10,6 +10,6 @@ if(WIN_BUILD)
     app/main_form_plugins.cpp
     app/main_form_animation.cpp app/main_form_mouse.cpp
     app/main_form_forms.cpp app/main_form_export_commands.cpp app/main_form_siblings.cpp
-    app/main_form_instance_commands.cpp)
+    app/main_form_instance_commands.cpp app/main_form_prepare.cpp)
 endif()
 list(APPEND APP_SOURCES app/main.cpp)

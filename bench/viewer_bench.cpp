@@ -53,6 +53,8 @@ TV_BENCH(next_picture_overhead) {
   options.appDataFolder = folder.MakeFolder(L"appdata");
   options.readStartKeys = false;
   options.showMessageBoxes = false;
+  // A first start would otherwise wait in the shortcut offer for a user.
+  options.offerFirstStartShortcut = false;
   auto form = std::make_unique<tv::MainForm>(options);
   if (!form->Startup(::GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE, {pictures})) return;
   Pump();

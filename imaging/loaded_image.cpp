@@ -59,8 +59,10 @@ bool ReadMapped(F&& read) {
 // A picture whose declared size cannot be decoded in the memory there is, or
 // into one bitmap at all, is refused before any decoder sees it: decoders
 // given such a header can work for minutes before they fail.
-bool DeclaredSizeFits(DeclaredSize size, std::uint32_t bytesPerPixel) {
-  return FitsBitmapLimit(size.width, size.height) && DecodeCanFit(size, bytesPerPixel);
+bool DeclaredSizeFits(DeclaredSize size, std::uint32_t bytesPerPixel, std::uint32_t memoryShare) {
+  if (!FitsBitmapLimit(size.width, size.height)) return false;
+  if (memoryShare <= 1) return DecodeCanFit(size, bytesPerPixel);
+  return DecodeFitsIn(size, bytesPerPixel, AvailableDecodeMemory() / memoryShare);
 }
 
 }  // namespace
@@ -166,6 +168,7 @@ bool LoadedImage::DetectFormat(const ImageEntry& entry, const std::uint8_t* data
     int canvasWidth = 0, canvasHeight = 0;
     bool animated = false;
     if (QueryWebpCanvas(data, size, canvasWidth, canvasHeight, &animated)) {
+      if (animated && stillOnly_) return false;
       canvasWidth_ = canvasWidth;
       canvasHeight_ = canvasHeight;
       webpAnimated_ = animated;
@@ -262,11 +265,16 @@ bool LoadedImage::DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* d
         declared = ReadDeclaredSize(data, size);
         ParseExifTexts(data, size, exif_);
       }) ||
-      (declared && !DeclaredSizeFits(*declared, kGdiplusPeakBytesPerPixel))) {
+      (declared && !DeclaredSizeFits(*declared, kGdiplusPeakBytesPerPixel, memoryShare_))) {
     animationKind_ = 0;
     return false;
   }
   if (!DecodeWithGdiplus(data, size, fillColor_, gdiplus_, loadingFile_)) {
+    gdiplus_.Reset();
+    animationKind_ = 0;
+    return false;
+  }
+  if (stillOnly_ && gdiplus_.frameCount > 1) {
     gdiplus_.Reset();
     animationKind_ = 0;
     return false;
@@ -295,7 +303,8 @@ bool LoadedImage::DecodeWithWebpPath(ImageEntry& entry, const std::uint8_t* data
   animationKind_ = 0;
   if (!ReadMapped([&] { ParseExifTexts(data, size, exif_); }) ||
       !DeclaredSizeFits({static_cast<std::uint32_t>(canvasWidth_), static_cast<std::uint32_t>(canvasHeight_)},
-                        webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel))
+                        webpAnimated_ ? kWebpAnimationPeakBytesPerPixel : kWebpStillPeakBytesPerPixel,
+                        memoryShare_))
     return false;
   if (!DecodeWebp(data, size, canvasWidth_, canvasHeight_, fillColor_, webp_, preRenderLimitBits_)) {
     webp_.Reset();

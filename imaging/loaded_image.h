@@ -67,6 +67,17 @@ class LoadedImage {
   void SetFixedRotation(bool fixed) { fixedRotation_ = fixed; }
   void SetInternalLoaderMask(std::wstring mask) { internalLoaderMask_ = std::move(mask); }
   const std::wstring& InternalLoaderMask() const { return internalLoaderMask_; }
+  std::uint32_t fillColor() const { return fillColor_; }
+  bool fixedRotation() const { return fixedRotation_; }
+  // A loader that only ever holds still pictures refuses animated ones (a
+  // picture prepared ahead of time is one of these); a GIF that merely
+  // declares an animation but has one frame is a still.
+  void SetStillOnly(bool stillOnly) { stillOnly_ = stillOnly; }
+  // Display bitmaps made exactly to size, never square (a prepared picture
+  // is held beside the one on display and is seldom turned).
+  void SetExactScaledBitmap() { squareAllocationLimit_ = 0; }
+  // Decodes may take only this share (1/n) of the memory still available.
+  void SetDecodeMemoryShare(std::uint32_t share) { memoryShare_ = share; }
   void SetProgressFunction(PluginHost::ProgressFunction function, void* context) {
     plugins_.SetProgress(function, context);
   }
@@ -98,6 +109,14 @@ class LoadedImage {
   void Release(std::uint8_t mask);
   bool Detect(const ImageEntry& entry, const std::uint8_t* data, std::size_t size);
   bool Decode(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
+
+  // Takes over the still picture `prepared` decoded and transformed, as if
+  // it had been loaded here: the source and display bitmaps, size, rotation,
+  // Exif and loader name. The archive and plug-in state stay as they are;
+  // `member`, when given, is the archive member the picture came from.
+  // `prepared` is left holding this object's former picture bitmaps. The
+  // caller holds the picture lock and has released the picture on display.
+  void AdoptStillPicture(LoadedImage& prepared, const ImageEntry* member);
 
   // --- display bitmap
   // Makes the scaled bitmap at least width x height (square when affordable).
@@ -245,6 +264,8 @@ class LoadedImage {
   bool fixedRotation_ = false;
   std::wstring internalLoaderMask_ = defaults::InternalLoader;
   std::wstring loaderName_;
+  bool stillOnly_ = false;
+  std::uint32_t memoryShare_ = 1;
 };
 
 }  // namespace tv

@@ -8,5 +8,6 @@ if(WIN_BUILD)
     imaging/foreign_call_guard.cpp imaging/mapped_file.cpp imaging/byte_stream.cpp imaging/dib.cpp
     imaging/gdiplus_decode.cpp imaging/webp_decode.cpp imaging/loaded_image.cpp
     imaging/loaded_image_transform.cpp imaging/memory_budget.cpp imaging/program_version.cpp imaging/plugin_host.cpp
-    imaging/loaded_image_animation.cpp imaging/picture_export.cpp)
+    imaging/loaded_image_animation.cpp imaging/picture_export.cpp imaging/loaded_image_adopt.cpp
+    imaging/picture_preparer.cpp)
 endif()

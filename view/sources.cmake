@@ -1,5 +1,5 @@
 list(APPEND PURE_SOURCES view/monitor_areas.cpp view/view_geometry.cpp view/view_commands.cpp
-  view/paint_geometry.cpp view/mouse_math.cpp view/mouse_controller.cpp)
+  view/paint_geometry.cpp view/mouse_math.cpp view/mouse_controller.cpp view/target_size_probe.cpp)
 if(WIN_BUILD)
   list(APPEND WIN_SOURCES view/monitor_win.cpp view/picture_painter.cpp)
 else()

@@ -19,7 +19,7 @@ void ViewGeometry::ShowPixelByPixel() {
   const Size2 natural = OrientedNaturalSize();
   SetDisplaySize(TruncSize(natural.w), TruncSize(natural.h), reposition);
   RecordDiagonal();
-  if (!host_.PaintInProgress()) host_.RepaintNow();
+  if (!host_->PaintInProgress()) host_->RepaintNow();
 }
 
 void ViewGeometry::ShowInScreen() {
@@ -27,7 +27,7 @@ void ViewGeometry::ShowInScreen() {
     opt_.UseWholeScreen = false;
     UpdateWorkArea();
     fitState_ = 0;
-    host_.MenuMarksChanged();
+    host_->MenuMarksChanged();
   }
   const PixelBox& wa = workArea_;
   const double oldW = pictureRect_.width;
@@ -49,7 +49,7 @@ void ViewGeometry::ShowInScreen() {
   UpdateWorkAreaIfFree();
   RecordDiagonal();
   ApplyWindowRect();
-  host_.BringToFront(opt_.AlwaysTop);
+  host_->BringToFront(opt_.AlwaysTop);
 }
 
 void ViewGeometry::MoveToCenter() {
@@ -64,7 +64,7 @@ void ViewGeometry::SetPositionMode(int index) {
   if (initialized_) opt_.PositionMode = std::clamp(index, 0, 5);
   PlaceByPositionMode();
   ApplyWindowRect();
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::ToggleFitToScreen() {
@@ -72,7 +72,7 @@ void ViewGeometry::ToggleFitToScreen() {
   UpdateWorkArea();
   opt_.UseWholeScreen = false;
   fitState_ = 0;
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
   if (opt_.FitToScreen) LayoutPicture();
 }
 
@@ -81,7 +81,7 @@ void ViewGeometry::ToggleUseWholeScreen() {
   UpdateWorkArea();
   opt_.FitToScreen = false;
   fitState_ = 0;
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
   if (opt_.UseWholeScreen) LayoutPicture();
 }
 
@@ -94,22 +94,22 @@ void ViewGeometry::ToggleFullScreen() {
                        pictureRect_.Bottom() + fw};
   } else {
     windowRect_ = Rect{workArea_.left - fw, workArea_.top - fw, workArea_.Right() + fw, workArea_.Bottom() + fw};
-    host_.BringToFront(opt_.AlwaysTop);
+    host_->BringToFront(opt_.AlwaysTop);
   }
   if (fitState_ != 0) {
     LayoutPicture();
   } else {
     ApplyWindowRect();
   }
-  if (opt_.FullScreen && !host_.PaintInProgress()) host_.RepaintNow();
-  host_.MenuMarksChanged();
+  if (opt_.FullScreen && !host_->PaintInProgress()) host_->RepaintNow();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::ToggleFixSizeRatio() {
   if (initialized_) opt_.FixSizeRatio = !opt_.FixSizeRatio;
   opt_.FixDiagonalLength = false;
   fitState_ = 0;
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::ToggleFixDiagonalLength(bool fromCommand) {
@@ -117,53 +117,53 @@ void ViewGeometry::ToggleFixDiagonalLength(bool fromCommand) {
   opt_.FixSizeRatio = false;
   fitState_ = 0;
   if (opt_.FixDiagonalLength && fromCommand && initialized_) RecordDiagonal();
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::SetWindowSize(std::int64_t width, std::int64_t height) {
   SwitchFitModesOff();
   SetDisplaySize(ClampInt(width, 0, kMaxDisplaySide), ClampInt(height, 0, kMaxDisplaySide), false);
   RecordDiagonal();
-  if (!host_.PaintInProgress()) host_.RepaintNow();
+  if (!host_->PaintInProgress()) host_->RepaintNow();
 }
 
 // ---------------------------------------------------------------- rotation
 
 void ViewGeometry::RotateBy(int quarterTurns) {
-  if (host_.PictureLoaded()) {
-    host_.SetRotation(NormalisedRotation(std::int64_t{host_.Rotation()} + quarterTurns));
-    host_.Transform();
+  if (host_->PictureLoaded()) {
+    host_->SetRotation(NormalisedRotation(std::int64_t{host_->Rotation()} + quarterTurns));
+    host_->Transform();
     RelayoutAfterRotation();
   } else {
     // Nothing on display: only the setting (and the loader, which keeps it
     // for the next picture) turns.
     opt_.RotateValue = NormalisedRotation(std::int64_t{opt_.RotateValue} + quarterTurns);
-    host_.SetRotation(opt_.RotateValue);
+    host_->SetRotation(opt_.RotateValue);
   }
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::SelectRotation(int rotation) {
   if (initialized_) {
     const int r = NormalisedRotation(rotation);
-    if (host_.PictureLoaded()) {
-      host_.SetRotation(r);
-      host_.Transform();
+    if (host_->PictureLoaded()) {
+      host_->SetRotation(r);
+      host_->Transform();
       RelayoutAfterRotation();
     } else {
       opt_.RotateValue = r;
-      host_.SetRotation(r);
+      host_->SetRotation(r);
     }
   }
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::StoreRotationInEntry() {
-  if (ImageEntry* entry = host_.CurrentEntry()) entry->rotation = opt_.RotateValue;
+  if (ImageEntry* entry = host_->CurrentEntry()) entry->rotation = opt_.RotateValue;
 }
 
 void ViewGeometry::RelayoutAfterRotation() {
-  opt_.RotateValue = NormalisedRotation(host_.Rotation());
+  opt_.RotateValue = NormalisedRotation(host_->Rotation());
   StoreRotationInEntry();
   // The zoom ratio survives the turn.
   const bool fixSizeRatio = opt_.FixSizeRatio;
@@ -171,8 +171,8 @@ void ViewGeometry::RelayoutAfterRotation() {
   LayoutPicture();
   opt_.FixSizeRatio = fixSizeRatio;
   // A square window did not change size, so nothing else repaints it.
-  if (pictureRect_.width == pictureRect_.height && !host_.PaintInProgress()) host_.RepaintNow();
-  host_.ResetPaintThreshold();
+  if (pictureRect_.width == pictureRect_.height && !host_->PaintInProgress()) host_->RepaintNow();
+  host_->ResetPaintThreshold();
   if (KeepOnScreen()) ApplyWindowRect();
   StoreRotationInEntry();
 }
@@ -202,7 +202,7 @@ bool ViewGeometry::HandleSizeMessage(unsigned message, std::uint64_t wParam, std
   }
   SetDisplaySize(w, h, true);
   RecordDiagonal();
-  if (!host_.PaintInProgress()) host_.RepaintNow();
+  if (!host_->PaintInProgress()) host_->RepaintNow();
   return true;
 }
 

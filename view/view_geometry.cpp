@@ -25,7 +25,7 @@ Rect ClampMonitorRect(const Rect& r) {
 
 }  // namespace
 
-ViewGeometry::ViewGeometry(ViewHost& host) : host_(host) { SetMonitors({}); }
+ViewGeometry::ViewGeometry(ViewHost& host) : host_(&host) { SetMonitors({}); }
 
 void ViewGeometry::SetOptions(const ViewOptions& options) {
   opt_ = options;
@@ -88,10 +88,10 @@ void ViewGeometry::UpdateWorkAreaIfFree() {
 // ---------------------------------------------------------------- layout
 
 ViewGeometry::Size2 ViewGeometry::OrientedNaturalSize() const {
-  const PixelSize n = host_.NaturalSize();
+  const PixelSize n = host_->NaturalSize();
   const double w = std::max(n.width, 0);
   const double h = std::max(n.height, 0);
-  const int rotation = host_.Rotation();
+  const int rotation = host_->Rotation();
   if (rotation == 1 || rotation == 3) return {h, w};
   return {w, h};
 }
@@ -172,14 +172,14 @@ void ViewGeometry::LayoutPicture() {
   // A very thin picture's short side can round to 0; the window would vanish.
   const std::int32_t tw = std::max(TruncSize(nw), 1);
   const std::int32_t th = std::max(TruncSize(nh), 1);
-  if (host_.DragMode() != 1) {
+  if (host_->DragMode() != 1) {
     SetDisplaySize(tw, th, true);
     return;
   }
   // A new picture under a left-button drag: keep the grabbed point under the
   // cursor.
-  const Point p = host_.CursorPos();
-  DragRecord& drag = host_.Drag();
+  const Point p = host_->CursorPos();
+  DragRecord& drag = host_->Drag();
   if (drag.relX > 0.0 && drag.relX < 1.0 && drag.relY > 0.0 && drag.relY < 1.0) {
     opt_.CenterX = TruncCoordinate(p.x - drag.relX * nw + nw / 2);
     opt_.CenterY = TruncCoordinate(p.y - drag.relY * nh + nh / 2);
@@ -191,7 +191,7 @@ void ViewGeometry::LayoutPicture() {
     drag.startLeftTop = Point{TruncCoordinate(opt_.CenterX - nw / 2 + 0.5), TruncCoordinate(opt_.CenterY - nh / 2 + 0.5)};
     SetDisplaySize(tw, th, false);
   } else {
-    host_.EndDrag();
+    host_->EndDrag();
     SetDisplaySize(tw, th, true);
   }
 }
@@ -432,7 +432,7 @@ void ViewGeometry::ApplyWindowRect() {
     }
     windowRect_ = Rect{left, top, left + width, top + height};
   }
-  host_.MoveWindow(windowRect_);
+  host_->MoveWindow(windowRect_);
   lastWindowRect_ = PixelBox{windowRect_.left, windowRect_.top, windowRect_.Width(), windowRect_.Height()};
   opt_.FormLeft = pictureRect_.left;
   opt_.FormTop = pictureRect_.top;
@@ -445,31 +445,31 @@ void ViewGeometry::ApplyWindowRect() {
   const double side = w > h ? natural.w : natural.h;
   // Nothing to compare with for a picture without size, or without a
   // picture at all (the empty window): the ratio stays.
-  if (host_.PictureLoaded() && side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
+  if (host_->PictureLoaded() && side > 0.0) opt_.SizeRatio = std::max(w, h) / side;
 }
 
 bool ViewGeometry::RequestScaledBitmap() {
-  if (!host_.PictureLoaded()) return false;
+  if (!host_->PictureLoaded()) return false;
   // While dragging, painting stretches the bitmap it has.
-  if ((host_.DragMode() != 0 || opt_.ShowingList) && !host_.TransformNeeded()) return false;
+  if ((host_->DragMode() != 0 || opt_.ShowingList) && !host_->TransformNeeded()) return false;
   PixelSize target{pictureRect_.width, pictureRect_.height};
-  const int rotation = host_.Rotation();
+  const int rotation = host_->Rotation();
   if (rotation == 1 || rotation == 3) std::swap(target.width, target.height);
-  const PixelSize natural = host_.NaturalSize();
+  const PixelSize natural = host_->NaturalSize();
   if (natural.width <= target.width && natural.height <= target.height) {
     // Enlargement is left to painting: the bitmap stays at natural size.
-    const PixelSize current = host_.TargetSize();
+    const PixelSize current = host_->TargetSize();
     if (current.width >= natural.width && current.height >= natural.height) {
-      if (!host_.TransformNeeded()) return false;
-      host_.Transform();
+      if (!host_->TransformNeeded()) return false;
+      host_->Transform();
       return true;
     }
-    host_.SetTargetSize(natural);
-    host_.Transform();
+    host_->SetTargetSize(natural);
+    host_->Transform();
     return true;
   }
-  host_.SetTargetSize(target);
-  host_.Transform();
+  host_->SetTargetSize(target);
+  host_->Transform();
   return true;
 }
 
@@ -481,7 +481,7 @@ void ViewGeometry::SwitchFitModesOff() {
   opt_.UseWholeScreen = false;
   UpdateWorkArea();
   fitState_ = 0;
-  host_.MenuMarksChanged();
+  host_->MenuMarksChanged();
 }
 
 void ViewGeometry::ZoomTo(double ratio) {

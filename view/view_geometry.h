@@ -43,6 +43,11 @@ class ViewGeometry {
  public:
   // The host must outlive the geometry.
   explicit ViewGeometry(ViewHost& host);
+  // A copy is the same view state on the same host; Rehost moves it to
+  // another (a stand-in that sizes a picture without touching the window).
+  ViewGeometry(const ViewGeometry&) = default;
+  ViewGeometry& operator=(const ViewGeometry&) = default;
+  void Rehost(ViewHost& host) { host_ = &host; }
 
   // Settings in and out. SetOptions clamps out-of-range values.
   void SetOptions(const ViewOptions& options);
@@ -123,7 +128,7 @@ class ViewGeometry {
   void StoreRotationInEntry();
   void UpdateWorkAreaIfFree();
 
-  ViewHost& host_;
+  ViewHost* host_;
   ViewOptions opt_;
   MonitorList monitors_;
   PixelBox pictureRect_{0, 0, 200, 200};

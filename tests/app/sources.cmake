@@ -7,5 +7,6 @@ if(WIN_BUILD)
     tests/app/animation_viewer_test.cpp tests/app/mouse_viewer_test.cpp tests/app/menu_test.cpp
     tests/app/forms_viewer_test.cpp tests/app/export_viewer_test.cpp
     tests/app/file_commands_test.cpp tests/support/folder_snapshot.cpp tests/app/sibling_windows_test.cpp
-    tests/app/instance_test.cpp tests/app/child_viewer.cpp tests/app/hostile_files_test.cpp)
+    tests/app/instance_test.cpp tests/app/child_viewer.cpp tests/app/hostile_files_test.cpp
+    tests/app/prepare_viewer_test.cpp)
 endif()
