@@ -9,9 +9,9 @@
 
 #include "app/main_form.h"
 #include "bench/bench.h"
+#include "bench/bench_pictures.h"
 #include "imaging/gdiplus_owners.h"
 #include "menus/menu_ids.h"
-#include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -88,13 +88,7 @@ TV_BENCH(prepared_stepping) {
   tvtest::TempFolder folder;
   folder.MakeFolder(L"pictures");
   const std::wstring appData = folder.MakeFolder(L"appdata");
-  const std::string jpeg = tvtest::EncodeWithGdiplus(
-      kWidth, kHeight,
-      [](int x, int y) {
-        return 0xFF000000u | (static_cast<std::uint32_t>(x * 255 / kWidth) << 16) |
-               (static_cast<std::uint32_t>(y * 255 / kHeight) << 8) | static_cast<std::uint32_t>((x ^ y) & 0xFF);
-      },
-      L"image/jpeg");
+  const std::string jpeg = tvbench::GradientJpeg(kWidth, kHeight);
   for (int i = 0; i < kPictures; ++i) folder.WriteBytes(L"pictures\\" + std::to_wstring(100 + i) + L".jpg", jpeg);
 
   const double restBefore = PrivateBytes();

@@ -10,6 +10,7 @@
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
 #include "bench/bench.h"
+#include "bench/bench_pictures.h"
 #include "tests/imaging/picture_files.h"
 #include "tests/support/temp_folder.h"
 #include "util/file_system.h"
@@ -27,13 +28,7 @@ void Pump() {
 }
 
 std::vector<std::wstring> WritePictures(const tvtest::TempFolder& folder) {
-  const std::string jpeg = tvtest::EncodeWithGdiplus(
-      kWidth, kHeight,
-      [](int x, int y) {
-        return 0xFF000000u | (static_cast<std::uint32_t>(x * 255 / kWidth) << 16) |
-               (static_cast<std::uint32_t>(y * 255 / kHeight) << 8) | static_cast<std::uint32_t>((x ^ y) & 0xFF);
-      },
-      L"image/jpeg");
+  const std::string jpeg = tvbench::GradientJpeg(kWidth, kHeight);
   std::vector<std::wstring> paths;
   for (int i = 0; i < kPictures; ++i) {
     wchar_t name[32];
