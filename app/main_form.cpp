@@ -267,6 +267,8 @@ void MainForm::EndModal() {
     CriticalSectionLock lock(pictureLock_);
     modalOpen_ = false;
   }
+  // Later, when whatever the dialog was for has been done.
+  if (window_) ::PostMessageW(window_, kPrepareAgainMessage, 0, 0);
   RunDeferredClose();
 }
 

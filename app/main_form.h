@@ -366,6 +366,10 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   // Shows `entry` from the prepared picture when that is it, unchanged.
   bool LoadPreparedEntry(ImageEntry& entry);
   void DropPrepared();
+  // Posted when a dialog has closed: the dialog dropped the prepared
+  // picture, and the user's next step should still find one.
+  static constexpr UINT kPrepareAgainMessage = WM_APP + 1;
+  LRESULT OnPrepareAgain(WPARAM, LPARAM, bool&);
 
   // modal bracket and closing (main_form.cpp)
   void BeginModal() override;
@@ -563,6 +567,7 @@ class MainForm final : public FileListHost, public ViewHost, public SettingsHost
   int menusOpened_ = 0;
   PicturePreparer preparer_;
   int preparedShown_ = 0;
+  int travelDirection_ = 1;  // of the last step: the side the next picture is prepared on
   // Set while the view lays out a picture swapped in from preparer_: a
   // target size equal to the one it was made for needs no new transform.
   bool adoptingPrepared_ = false;

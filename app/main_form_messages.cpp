@@ -85,6 +85,7 @@ LRESULT MainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool
       {WM_COPYDATA, &MainForm::OnCopyData},
       {WM_ENDSESSION, &MainForm::OnEndSession},
       {kTrayMessage, &MainForm::OnTrayMessage},
+      {kPrepareAgainMessage, &MainForm::OnPrepareAgain},
   };
   // Registered at run time, so it cannot stand in the table.
   static const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");

@@ -34,6 +34,7 @@ std::optional<PrepareKey> MainForm::PrepareKeyFor(const ImageEntry& entry, bool 
 
 void MainForm::PrepareNextEntry(int direction) {
   preparer_.Drop();
+  travelDirection_ = direction < 0 ? -1 : 1;
   if (!options_.preparePictures || closing_ || modalOpen_ || !visible_ || !window_ || ::IsIconic(window_) ||
       settings_.ShowingList)
     return;
@@ -92,5 +93,10 @@ bool MainForm::LoadPreparedEntry(ImageEntry& entry) {
 }
 
 void MainForm::DropPrepared() { preparer_.Drop(); }
+
+LRESULT MainForm::OnPrepareAgain(WPARAM, LPARAM, bool&) {
+  if (busyDepth_ == 0 && !modalOpen_ && !preparer_.key() && image_.pictureLoaded()) PrepareNextEntry(travelDirection_);
+  return 0;
+}
 
 }  // namespace tv

@@ -189,5 +189,19 @@ TEST_F(PrepareViewerTest, ClosingWhilePreparingEndsCleanly) {
   EXPECT_EQ(form_->PreparedState(), State::Empty);
 }
 
+// Regression: a dialog dropped the prepared picture and nothing made it
+// again, so the first step after every dialog decoded on the window thread.
+TEST_F(PrepareViewerTest, TheNextPictureIsPreparedAgainAfterADialog) {
+  WriteRedGreenBlue();
+  Start({pictures_}, true);
+  ASSERT_TRUE(Prepared());
+  WhileDialogOpen('I', [&] { EXPECT_EQ(form_->PreparedState(), State::Empty); });
+  ASSERT_TRUE(PumpUntil([&] { return form_->PreparedState() == State::Ready; }));
+  const int served = form_->PreparedShown();
+  Press(VK_SPACE);
+  EXPECT_EQ(Shown(), L"b.png");
+  EXPECT_EQ(form_->PreparedShown(), served + 1);
+}
+
 }  // namespace
 }  // namespace tvtest
