@@ -17,10 +17,13 @@ namespace {
 // hung window cannot hold the others.
 constexpr UINT kSiblingAnswerMs = 1000;
 
-void SendToSibling(HWND sibling, const SiblingMessage& message) {
+void SendBounded(HWND window, UINT message, WPARAM first, LPARAM second) {
   DWORD_PTR answer = 0;
-  ::SendMessageTimeoutW(sibling, message.message, static_cast<WPARAM>(message.first),
-                        static_cast<LPARAM>(message.second), SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs, &answer);
+  ::SendMessageTimeoutW(window, message, first, second, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs, &answer);
+}
+
+void SendToSibling(HWND sibling, const SiblingMessage& message) {
+  SendBounded(sibling, message.message, static_cast<WPARAM>(message.first), static_cast<LPARAM>(message.second));
 }
 
 struct SiblingSearch {
@@ -69,10 +72,8 @@ void MainForm::TellWindowsSettingsRemoved(const std::wstring& removedPath) {
   data.dwData = kSettingsRemovedData;
   data.cbData = static_cast<DWORD>((removedPath.size() + 1) * sizeof(wchar_t));
   data.lpData = const_cast<wchar_t*>(removedPath.c_str());
-  DWORD_PTR answer = 0;
   for (HWND window : windows)
-    ::SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data),
-                          SMTO_NORMAL | SMTO_ABORTIFHUNG, kSiblingAnswerMs, &answer);
+    SendBounded(window, WM_COPYDATA, reinterpret_cast<WPARAM>(window_), reinterpret_cast<LPARAM>(&data));
 }
 
 void MainForm::StepAllWindows(int count) {

@@ -91,9 +91,7 @@ bool FileOperations::SameFile(const std::wstring& a, const std::wstring& b) {
     return keyA->volume == keyB->volume && keyA->index == keyB->index;
   }
   if (!IsExistingFile(b)) return false;
-  const std::wstring longA = LongFullPath(a), longB = LongFullPath(b);
-  return ::CompareStringOrdinal(longA.c_str(), static_cast<int>(longA.size()), longB.c_str(),
-                                static_cast<int>(longB.size()), TRUE) == CSTR_EQUAL;
+  return SamePathText(LongFullPath(a), LongFullPath(b));
 }
 
 std::wstring FileOperations::ErrorText(DWORD error) {
