@@ -71,14 +71,6 @@ void SetMappedReadHookForTesting(void (*hook)()) { mappedReadHook = hook; }
 
 LoadedImage::~LoadedImage() { Release(0xFF); }
 
-HBITMAP LoadedImage::sourceBitmap() const {
-  if (contentFlags_ & kContentGdiplus)
-    return currentFrame_ < gifFrames_.size() ? gifFrames_[currentFrame_].get() : gdiplus_.sourceBitmap.get();
-  if (contentFlags_ & kContentPlugin) return pluginPicture_.bitmap.get();
-  if ((contentFlags_ & kContentWebp) && currentFrame_ < webp_.bitmaps.size()) return webp_.bitmaps[currentFrame_].get();
-  return nullptr;
-}
-
 void LoadedImage::ClearEntries() {
   archiveEntry_ = ImageEntry{};
   memberEntry_ = ImageEntry{};
@@ -478,13 +470,21 @@ bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* da
   PluginPicture picture;
   picture.width = bits.width();
   picture.height = bits.height();
-  picture.bitmap = TakeOutgoingBitmap(picture.width, picture.height, &picture.pixels);
-  if (!picture.bitmap) picture.bitmap = CreateTopDownDib(picture.width, picture.height, &picture.pixels);
-  if (!picture.bitmap) return false;
+  // Rows GDI can read as they are stay in the plug-in's blocks: a copy would
+  // cost a pass over the whole picture and a second picture's memory.
+  const bool asIs = bits.DrawableAsIs();
+  if (!asIs) {
+    picture.bitmap = TakeOutgoingBitmap(picture.width, picture.height, &picture.pixels);
+    if (!picture.bitmap) picture.bitmap = CreateTopDownDib(picture.width, picture.height, &picture.pixels);
+    if (!picture.bitmap) return false;
+  }
   const PluginRecord* plugin = plugins_.Chosen();
   Release(kContentPictures);
   animationKind_ = 0;
-  bits.CopyInto(picture.pixels);
+  if (asIs)
+    picture.asIs = std::move(bits);
+  else
+    bits.CopyInto(picture.pixels);
   pluginPicture_ = std::move(picture);
   width_ = pluginPicture_.width;
   height_ = pluginPicture_.height;

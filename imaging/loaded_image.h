@@ -140,7 +140,14 @@ class LoadedImage {
   // a full pass over the picture, so callers should not repeat them.
   std::uint64_t transformCount() const { return transformCount_; }
   int rotation() const { return rotation_; }
+  // The bitmap the display bitmap is filled from; null when no picture is
+  // loaded and for a plug-in picture drawn from the plug-in's own rows.
   HBITMAP sourceBitmap() const;
+  // The picture as decoded, before scaling and turning, whoever holds it:
+  // its size, and its rows as opaque top-down 32-bit pixels (width x height
+  // of them at `rows`). False when there is no picture.
+  bool SourceSize(int& width, int& height) const;
+  bool ReadSourceRows(void* rows) const;
   HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }
   const void* scaledPixels() const { return scaledPixels_; }
   int scaledAllocatedWidth() const { return scaledAllocatedWidth_; }
@@ -202,6 +209,12 @@ class LoadedImage {
   bool LoadZipMember(ImageEntry& entry, std::size_t index);
   int RotationFor(int entryRotation, int decoderOrientation) const;
   bool EnsureIntermediate(int width, int height);
+  const PluginBits* PluginRowsAsIs() const;
+  // Scales the whole source into the top-left tw x th of `target`, a 32-bit
+  // top-down bitmap whose rows of `targetStride` pixels start at `targetPixels`.
+  bool StretchSourceInto(HBITMAP target, void* targetPixels, int targetStride, int tw, int th) const;
+  bool StretchSourceAsIs(HBITMAP target, int tw, int th) const;
+  bool SourceHas24BitRows() const;
   void ClearEntries();
 
   // The file LoadFile has open while it decodes; null at all other times.

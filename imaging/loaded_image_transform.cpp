@@ -5,6 +5,7 @@
 
 #include "imaging/dib.h"
 #include "imaging/loaded_image.h"
+#include "imaging/pixel_convert.h"
 
 namespace tv {
 
@@ -53,6 +54,15 @@ void TurnQuarter(const std::uint32_t* from, int fromStride, int w, int h, std::u
   }
 }
 
+// Turns the w x h picture at `from` half a turn into `to` (w x h).
+void TurnHalf(const std::uint32_t* from, int fromStride, int w, int h, std::uint32_t* to, int toStride) {
+  for (int y = 0; y < h; ++y) {
+    const std::uint32_t* row = from + static_cast<std::size_t>(y) * fromStride;
+    std::uint32_t* out = to + static_cast<std::size_t>(h - 1 - y) * toStride;
+    std::reverse_copy(row, row + w, out);
+  }
+}
+
 }  // namespace
 
 void LoadedImage::EnsureScaledBitmap(int width, int height) {
@@ -89,57 +99,76 @@ bool LoadedImage::EnsureIntermediate(int width, int height) {
   return true;
 }
 
+bool LoadedImage::StretchSourceAsIs(HBITMAP target, int tw, int th) const {
+  BitmapDC to(target);
+  if (!to.ok()) return false;
+  to.UseHalftone();
+  bool ok = false;
+  if (const PluginBits* rows = PluginRowsAsIs()) {
+    ok = rows->StretchTo(to.get(), tw, th);
+  } else {
+    BitmapDC from(sourceBitmap());
+    ok = from.ok() && ::StretchBlt(to.get(), 0, 0, tw, th, from.get(), 0, 0, width_, height_, SRCCOPY) != FALSE;
+  }
+  to.RestoreMode();
+  return ok;
+}
+
+bool LoadedImage::SourceHas24BitRows() const {
+  if (PluginRowsAsIs()) return true;
+  DIBSECTION section{};
+  return ::GetObjectW(sourceBitmap(), sizeof section, &section) == sizeof section && section.dsBm.bmBitsPixel == 24;
+}
+
+bool LoadedImage::StretchSourceInto(HBITMAP target, void* targetPixels, int targetStride, int tw, int th) const {
+  if (!SourceHas24BitRows()) return StretchSourceAsIs(target, tw, th);
+  // GDI converts a whole source of another depth before it scales it: the
+  // picture is scaled within 24 bits and only the scaled rows are widened.
+  void* narrowPixels = nullptr;
+  UniqueBitmap narrow = CreateTopDownDib24(tw, th, &narrowPixels);
+  if (!narrow || !StretchSourceAsIs(narrow.get(), tw, th)) return false;
+  ::GdiFlush();
+  const auto* from = static_cast<const std::uint8_t*>(narrowPixels);
+  auto* to = static_cast<std::uint32_t*>(targetPixels);
+  for (int y = 0; y < th; ++y)
+    ExpandBgrOpaque(from + static_cast<std::size_t>(y) * Dib24Stride(tw), to + static_cast<std::size_t>(y) * targetStride,
+                    static_cast<std::size_t>(tw));
+  return true;
+}
+
 bool LoadedImage::Transform() {
   if (!pictureLoaded_) return true;
   transformNeeded_ = false;
   ++transformCount_;
-  const HBITMAP source = sourceBitmap();
   const int tw = targetWidth_, th = targetHeight_;
-  if (!source || tw <= 0 || th <= 0) return false;
+  if ((!PluginRowsAsIs() && !sourceBitmap()) || tw <= 0 || th <= 0) return false;
 
-  if (rotation_ == 1 || rotation_ == 3) {
-    outputWidth_ = th;
-    outputHeight_ = tw;
-    rotatedWidth_ = height_;
-    rotatedHeight_ = width_;
-    EnsureScaledBitmap(th, tw);
-    // The intermediate only ever holds the scaled picture, so it is made at
-    // the target size rather than the picture's.
-    if (!scaledBitmap_ || !EnsureIntermediate(tw, th)) return false;
-    BitmapDC from(source), middle(intermediateBitmap_.get());
-    if (!from.ok() || !middle.ok()) return false;
-    middle.UseHalftone();
-    const bool scaled = ::StretchBlt(middle.get(), 0, 0, tw, th, from.get(), 0, 0, width_, height_, SRCCOPY) != FALSE;
-    middle.RestoreMode();
-    if (!scaled) return false;
-    // The turn itself is a lossless pixel shuffle between two 32-bit
-    // top-down bitmaps, done in memory: exact, faster than a parallelogram
-    // blit, and independent of how well the GDI in use rotates.
-    ::GdiFlush();
-    TurnQuarter(static_cast<const std::uint32_t*>(intermediatePixels_), intermediateWidth_, tw, th,
-                static_cast<std::uint32_t*>(scaledPixels_), scaledAllocatedWidth_, rotation_ == 1);
-    return true;
-  }
-
-  outputWidth_ = tw;
-  outputHeight_ = th;
-  rotatedWidth_ = width_;
-  rotatedHeight_ = height_;
-  EnsureScaledBitmap(tw, th);
+  const bool quarter = rotation_ == 1 || rotation_ == 3;
+  outputWidth_ = quarter ? th : tw;
+  outputHeight_ = quarter ? tw : th;
+  rotatedWidth_ = quarter ? height_ : width_;
+  rotatedHeight_ = quarter ? width_ : height_;
+  EnsureScaledBitmap(outputWidth_, outputHeight_);
   if (!scaledBitmap_) return false;
-  BitmapDC from(source), to(scaledBitmap_.get());
-  if (!from.ok() || !to.ok()) return false;
-  to.UseHalftone();
-  bool ok;
-  if (rotation_ == 2) {
-    const POINT halfTurn[3] = {{tw - 1, th - 1}, {-1, th - 1}, {tw - 1, -1}};
-    ok = ::PlgBlt(to.get(), halfTurn, from.get(), 0, 0, width_, height_, nullptr, 0, 0) != FALSE;
-  } else {
-    // Unturned: a plain stretch is the same parallelogram, done directly.
-    ok = ::StretchBlt(to.get(), 0, 0, tw, th, from.get(), 0, 0, width_, height_, SRCCOPY) != FALSE;
-  }
-  to.RestoreMode();
-  return ok;
+  if (rotation_ == 0) return StretchSourceInto(scaledBitmap_.get(), scaledPixels_, scaledAllocatedWidth_, tw, th);
+
+  // The intermediate only ever holds the scaled picture, so it is made at
+  // the target size rather than the picture's. The turn itself is a
+  // lossless pixel shuffle between two 32-bit top-down bitmaps, done in
+  // memory: exact, faster than a parallelogram blit, independent of how well
+  // the GDI in use rotates, and the same for a plug-in's own rows, which
+  // have no device context to blit from.
+  if (!EnsureIntermediate(tw, th) ||
+      !StretchSourceInto(intermediateBitmap_.get(), intermediatePixels_, intermediateWidth_, tw, th))
+    return false;
+  ::GdiFlush();
+  const auto* from = static_cast<const std::uint32_t*>(intermediatePixels_);
+  auto* to = static_cast<std::uint32_t*>(scaledPixels_);
+  if (rotation_ == 2)
+    TurnHalf(from, intermediateWidth_, tw, th, to, scaledAllocatedWidth_);
+  else
+    TurnQuarter(from, intermediateWidth_, tw, th, to, scaledAllocatedWidth_, rotation_ == 1);
+  return true;
 }
 
 }  // namespace tv

@@ -29,37 +29,8 @@ bool MayReplace(const std::wstring& path) {
 }
 
 bool HasPicture(const LoadedImage& image) {
-  return image.pictureLoaded() && (image.ContentFlags() & kContentPictures) != 0 && image.sourceBitmap();
-}
-
-BITMAPINFOHEADER TopDownHeader(int width, int height) {
-  BITMAPINFOHEADER header{};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = -height;
-  header.biPlanes = 1;
-  header.biBitCount = 32;
-  header.biCompression = BI_RGB;
-  return header;
-}
-
-// Reads the source bitmap as top-down 32-bit rows. GetDIBits turns whatever
-// row order the bitmap has into the one asked for, so a picture whose
-// decoder stored it bottom-up or top-down comes out upright alike.
-bool ReadUprightRows(HBITMAP source, int width, int height, void* rows) {
-  BITMAPINFOHEADER header = TopDownHeader(width, height);
-  WindowDC screen(nullptr);
-  if (!screen.get()) return false;
-  return ::GetDIBits(screen.get(), source, 0, static_cast<UINT>(height), rows, reinterpret_cast<BITMAPINFO*>(&header),
-                     DIB_RGB_COLORS) == height;
-}
-
-bool SourceSize(HBITMAP source, int& width, int& height) {
-  BITMAP description{};
-  if (::GetObjectW(source, sizeof description, &description) != sizeof description) return false;
-  width = description.bmWidth;
-  height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
-  return width > 0 && height > 0 && FitsBitmapLimit(width, height);
+  int width = 0, height = 0;
+  return image.pictureLoaded() && (image.ContentFlags() & kContentPictures) != 0 && image.SourceSize(width, height);
 }
 
 // A GDI+ bitmap with pixels of its own, without alpha (the loader has
@@ -104,9 +75,8 @@ int PictureExport::FindEncoder(const wchar_t* mime, CLSID& classId) {
 
 UniqueGpImage PictureExport::MakeExportBitmap(const LoadedImage& image) {
   int width = 0, height = 0;
-  if (!HasPicture(image) || !SourceSize(image.sourceBitmap(), width, height)) return UniqueGpImage();
-  return NewRgbBitmap(width, height,
-                      [&](void* rows) { return ReadUprightRows(image.sourceBitmap(), width, height, rows); });
+  if (!HasPicture(image) || !image.SourceSize(width, height)) return UniqueGpImage();
+  return NewRgbBitmap(width, height, [&](void* rows) { return image.ReadSourceRows(rows); });
 }
 
 UniqueGpImage PictureExport::MakeShowingSizeBitmap(const LoadedImage& image, int width, int height) {
@@ -136,14 +106,14 @@ UniqueGpImage PictureExport::MakeShowingSizeBitmap(const LoadedImage& image, int
 
 UniqueBitmap PictureExport::MakeClipboardBitmap(const LoadedImage& image) {
   int width = 0, height = 0;
-  if (!HasPicture(image) || !SourceSize(image.sourceBitmap(), width, height)) return UniqueBitmap();
+  if (!HasPicture(image) || !image.SourceSize(width, height)) return UniqueBitmap();
   std::vector<std::uint32_t> rows;
   try {
     rows.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
   } catch (...) {
     return UniqueBitmap();
   }
-  if (!ReadUprightRows(image.sourceBitmap(), width, height, rows.data())) return UniqueBitmap();
+  if (!image.ReadSourceRows(rows.data())) return UniqueBitmap();
   BITMAPINFOHEADER header = TopDownHeader(width, height);
   WindowDC screen(nullptr);
   if (!screen.get()) return UniqueBitmap();

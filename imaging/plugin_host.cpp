@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "filelist/folder_listing.h"
-#include "imaging/dib.h"
 #include "imaging/foreign_call_guard.h"
 #include "util/codepage.h"
 
@@ -116,6 +115,29 @@ void PluginBits::CopyInto(void* target) const {
   ConvertPluginBitmap(layout_, header_.data(), bits_.data(), static_cast<std::uint32_t*>(target));
 }
 
+// Only 24-bit rows: they carry no colour table, masks or alpha byte that GDI
+// might read differently from the conversion, and they are what nearly every
+// plug-in hands back.
+bool PluginBits::DrawableAsIs() const {
+  return !empty() && layout_.bitCount == 24 &&
+         layout_.stride == (static_cast<std::size_t>(layout_.width) * 3 + 3) / 4 * 4;
+}
+
+bool PluginBits::StretchTo(HDC dc, int w, int h) const {
+  if (!DrawableAsIs()) return false;
+  // The header is made here rather than passed on: the plug-in's may carry
+  // fields GDI would honour and the checks above did not.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = layout_.width;
+  info.bmiHeader.biHeight = layout_.topDown ? -layout_.height : layout_.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  return ::StretchDIBits(dc, 0, 0, w, h, 0, 0, layout_.width, layout_.height, bits_.data(), &info, DIB_RGB_COLORS,
+                         SRCCOPY) > 0;
+}
+
 bool PluginHost::LoadPlugins(const std::vector<std::wstring>& folders) {
   if (folders.empty()) return false;
   UnloadPlugins();
@@ -192,20 +214,6 @@ bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginBi
   picture.header_ = std::move(headerBlock);
   picture.bits_ = std::move(bitsBlock);
   picture.layout_ = layout;
-  return true;
-}
-
-bool PluginHost::GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture) {
-  PluginBits bits;
-  if (!GetPicture(data, size, bits)) return false;
-  void* pixels = nullptr;
-  UniqueBitmap bitmap = CreateTopDownDib(bits.width(), bits.height(), &pixels);
-  if (!bitmap) return false;
-  bits.CopyInto(pixels);
-  picture.bitmap = std::move(bitmap);
-  picture.pixels = pixels;
-  picture.width = bits.width();
-  picture.height = bits.height();
   return true;
 }
 

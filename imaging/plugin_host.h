@@ -40,14 +40,22 @@ class LockedBlock {
 };
 
 // A plug-in picture as the plug-in handed it back, checked against its
-// blocks, not yet converted.
+// blocks. Plain 24-bit rows are drawn from the plug-in's own memory for as
+// long as the picture is shown; other layouts are converted once.
 class PluginBits {
  public:
   int width() const { return layout_.width; }
   int height() const { return layout_.height; }
+  bool empty() const { return !bits_.data(); }
   // Writes the picture as width() x height() opaque 32-bit pixels, top row
   // first, into `target`.
   void CopyInto(void* target) const;
+  // True when GDI reads the rows exactly as CopyInto does, so StretchTo
+  // needs no converted copy.
+  bool DrawableAsIs() const;
+  // Stretches the whole picture into the w x h rectangle at the origin of
+  // `dc` in the DC's stretch mode; only for DrawableAsIs pictures.
+  bool StretchTo(HDC dc, int w, int h) const;
 
  private:
   friend class PluginHost;
@@ -55,8 +63,10 @@ class PluginBits {
   PluginBitmapLayout layout_;
 };
 
-// A plug-in picture converted into the loader's own 32-bit top-down bitmap.
+// A plug-in picture on display: either its own blocks, drawn as they are, or
+// a conversion into the loader's 32-bit top-down bitmap.
 struct PluginPicture {
+  PluginBits asIs;
   UniqueBitmap bitmap;
   void* pixels = nullptr;
   int width = 0, height = 0;
@@ -101,8 +111,6 @@ class PluginHost {
   // The chosen plug-in's picture of the bytes; false when it fails, faults or
   // hands back anything inconsistent.
   bool GetPicture(const std::uint8_t* data, std::size_t size, PluginBits& picture);
-  // The same, converted into a new bitmap.
-  bool GetPicture(const std::uint8_t* data, std::size_t size, PluginPicture& picture);
   // The chosen plug-in's listing of the archive in the bytes.
   bool GetArchiveInfo(const std::uint8_t* data, std::size_t size, std::vector<SusieFileInfo>& records);
   // One member of the open archive, extracted by its plug-in into memory.

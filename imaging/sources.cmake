@@ -9,5 +9,6 @@ if(WIN_BUILD)
     imaging/gdiplus_decode.cpp imaging/webp_decode.cpp imaging/loaded_image.cpp
     imaging/loaded_image_transform.cpp imaging/memory_budget.cpp imaging/program_version.cpp imaging/plugin_host.cpp
     imaging/loaded_image_animation.cpp imaging/picture_export.cpp imaging/loaded_image_adopt.cpp
+    imaging/loaded_image_source.cpp
     imaging/picture_preparer.cpp)
 endif()

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "imaging/gdiplus_owners.h"
 #include "imaging/loaded_image.h"
@@ -29,13 +32,13 @@ class LoaderFixture : public ::testing::Test {
     tv::ImageEntry entry = Entry(name, bytes);
     return loader.LoadFile(entry);
   }
-  // 0xRRGGBB of the source bitmap, which is always top-down 32-bit.
+  // 0xRRGGBB of the picture as decoded, whoever holds its pixels.
   std::uint32_t SourcePixel(int x, int y) const {
-    DIBSECTION s{};
-    if (::GetObjectW(loader.sourceBitmap(), sizeof s, &s) != sizeof s) return 0xDEADBEEF;
-    ::GdiFlush();
-    const auto* row = static_cast<const std::uint8_t*>(s.dsBm.bmBits) + y * s.dsBm.bmWidthBytes;
-    return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF;
+    int width = 0, height = 0;
+    if (!loader.SourceSize(width, height) || x >= width || y >= height) return 0xDEADBEEF;
+    std::vector<std::uint32_t> rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    if (!loader.ReadSourceRows(rows.data())) return 0xDEADBEEF;
+    return rows[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] & 0xFFFFFF;
   }
 
   tv::GdiplusSession gdiplus;

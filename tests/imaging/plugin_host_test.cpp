@@ -141,6 +141,49 @@ TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
   }
 }
 
+// Plug-in rows are drawn where the plug-in left them: scaled and turned they
+// must give what the same picture gives from a bitmap of the loader's own,
+// and they must outlive the plug-in that made them.
+TEST_F(PluginHostTest, PluginRowsAreShownLikeTheSamePictureFromABitmap) {
+  LoadStandardPlugins();
+  constexpr int kWidth = 37, kHeight = 23;
+  const auto colour = [](int x, int y, void* = nullptr) {
+    return static_cast<std::uint32_t>(x * 7) << 16 | static_cast<std::uint32_t>(y * 11) << 8 |
+           static_cast<std::uint32_t>((x ^ y) * 3);
+  };
+  ASSERT_TRUE(Load(L"odd.ppm", tvtest::MakeNetpbm('6', kWidth, kHeight, colour)));
+  ASSERT_EQ(loader.sourceBitmap(), nullptr) << "24-bit rows are expected to stay the plug-in's";
+  LoadedImage internal;
+  ImageEntry bmp = Entry(L"odd.bmp", tvtest::EncodeWithGdiplus(
+                                         kWidth, kHeight, [&](int x, int y) { return 0xFF000000u | colour(x, y); },
+                                         L"image/bmp"));
+  ASSERT_TRUE(internal.LoadFile(bmp));
+  loader.UnloadPlugins();
+  for (const auto& [tw, th] : {std::pair{kWidth, kHeight}, std::pair{19, 12}}) {
+    for (int rotation = 0; rotation < 4; ++rotation) {
+      for (LoadedImage* each : {&loader, &internal}) {
+        each->SetRotation(rotation);
+        each->SetTargetSize(tw, th);
+        ASSERT_TRUE(each->Transform()) << rotation;
+      }
+      ::GdiFlush();
+      ASSERT_EQ(loader.outputWidth(), internal.outputWidth());
+      ASSERT_EQ(loader.outputHeight(), internal.outputHeight());
+      int differing = 0;
+      for (int y = 0; y < loader.outputHeight(); ++y)
+        for (int x = 0; x < loader.outputWidth(); ++x) {
+          const auto at = [&](const LoadedImage& image) {
+            const auto* pixels = static_cast<const std::uint32_t*>(image.scaledPixels());
+            return pixels[static_cast<std::size_t>(y) * image.scaledAllocatedWidth() + x] & 0xFFFFFF;
+          };
+          differing += at(loader) != at(internal);
+        }
+      EXPECT_EQ(differing, 0) << tw << "x" << th << " rotation " << rotation;
+    }
+  }
+  EXPECT_EQ(SourcePixel(36, 22), colour(36, 22));
+}
+
 TEST_F(PluginHostTest, TarArchivesListAndShowTheirMembers) {
   LoadStandardPlugins();
   std::vector<tvtest::TarItem> items = {
