@@ -8,6 +8,12 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 TAVERLUNE_OWN_DISPLAY=1
 source "$here/tools/wine-env.sh"
 trap stop_wine_and_xvfb EXIT
+# Wine keeps its recycle bin in the XDG trash, and cannot make one where the
+# home folder has no .local/share yet: its shell then stops to ask, and the
+# recycle tests wait for ever. A data folder of the build's own also keeps
+# what the tests recycle out of the user's trash.
+export XDG_DATA_HOME=$build/test-data-home
+mkdir -p "$XDG_DATA_HOME"
 
 passed=0
 failed=0
