@@ -32,8 +32,11 @@ bool MainForm::LoadMember(const ImageEntry&, int memberIndex) {
   ImageEntry* member = list_.MutableActiveEntry(memberIndex);
   if (!member) return false;
   ++redrawHold_;
-  const bool loaded = image_.LoadArchiveMember(*member);
+  const bool prepared = LoadPreparedEntry(*member);
+  const bool loaded = prepared || image_.LoadArchiveMember(*member);
+  adoptingPrepared_ = prepared;
   if (loaded) view_.LayoutPicture();
+  adoptingPrepared_ = false;
   --redrawHold_;
   if (loaded) firstDisplay_ = false;
   if (loaded) StartAnimationThread();

@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "app/refind_entry.h"
+#include "filelist/archive_member_filter.h"
 #include "util/paths.h"
 #include "util/wildcard.h"
 #include "view/target_size_probe.h"
@@ -61,11 +62,23 @@ void MainForm::PrepareNextEntry(int direction) {
   if (!key) return;
   // The worker lays out its own copy of the view as it stands now.
   auto view = std::make_shared<const ViewGeometry>(view_);
-  preparer_.Start(*key, *entry, [view](int width, int height, int rotation, int& targetWidth, int& targetHeight) {
-    const PixelSize target = PredictTargetSize(*view, {width, height}, rotation);
-    targetWidth = target.width;
-    targetHeight = target.height;
-  });
+  MemberChooser chooser;
+  // An archive not opened before shows the first member its list keeps, or
+  // the last one when it is entered backwards.
+  if (!member && entry->members.empty())
+    chooser = [settings = listSettings_, step](ImageList& members) {
+      DropUnlistableMembers(members, settings);
+      if (members.empty()) return -1;
+      return step > 0 ? 0 : static_cast<int>(members.size()) - 1;
+    };
+  preparer_.Start(
+      *key, *entry,
+      [view](int width, int height, int rotation, int& targetWidth, int& targetHeight) {
+        const PixelSize target = PredictTargetSize(*view, {width, height}, rotation);
+        targetWidth = target.width;
+        targetHeight = target.height;
+      },
+      std::move(chooser));
 }
 
 bool MainForm::LoadPreparedEntry(ImageEntry& entry) {

@@ -21,23 +21,30 @@ struct PicturePreparer::Job {
   PrepareKey key;
   ImageEntry entry;
   TargetSizer sizer;
+  MemberChooser chooser;
   std::thread thread;
   std::atomic<bool> cancelled{false};
   // Written by the worker before it reports the end; read after it.
   FileStamp stamp;
   std::unique_ptr<LoadedImage> image;
+  // The file was an archive and `entry` is the member chosen in it, with the
+  // rotation the list entry had before the decode.
+  bool chosenMember = false;
+  int memberRotation = -1;
   std::mutex mutex;
   std::condition_variable ended;
   bool done = false;
   bool made = false;
 };
 
-bool PicturePreparer::Start(const PrepareKey& key, const ImageEntry& entry, TargetSizer sizer) {
+bool PicturePreparer::Start(const PrepareKey& key, const ImageEntry& entry, TargetSizer sizer,
+                            MemberChooser chooser) {
   Drop();
   auto job = std::make_shared<Job>();
   job->key = key;
   job->entry = entry;
   job->sizer = std::move(sizer);
+  if (key.archivePath.empty()) job->chooser = std::move(chooser);
   try {
     // The thread holds the job too: one left to end alone still has it.
     job->thread = std::thread([job] { Run(job); });
@@ -92,8 +99,8 @@ bool PicturePreparer::Prepare(Job& job) {
     if (!image->LoadFile(archive) || image->archiveKind() != ArchiveKind::StoredZip || job.cancelled) return false;
     if (!image->LoadArchiveMember(entry)) return false;
   } else {
-    // An archive is opened by the window, which lists its members.
-    if (!image->LoadFile(entry) || (image->ContentFlags() & kContentArchive) != 0) return false;
+    if (!image->LoadFile(entry)) return false;
+    if ((image->ContentFlags() & kContentArchive) != 0 && !PrepareChosenMember(job, *image, entry)) return false;
   }
   if (!image->pictureLoaded() || job.cancelled) return false;
   int targetWidth = image->width(), targetHeight = image->height();
@@ -103,6 +110,32 @@ bool PicturePreparer::Prepare(Job& job) {
   job.entry = std::move(entry);
   job.image = std::move(image);
   return true;
+}
+
+// The window opens the archive and lists its members itself; the member it
+// will show first is made here, from the worker's own listing.
+bool PicturePreparer::PrepareChosenMember(Job& job, LoadedImage& image, ImageEntry& entry) {
+  ImageList members;
+  if (!job.chooser || image.archiveKind() != ArchiveKind::StoredZip || !image.ListArchive(members) || job.cancelled)
+    return false;
+  const int chosen = job.chooser(members);
+  if (chosen < 0 || chosen >= static_cast<int>(members.size())) return false;
+  entry = members[static_cast<std::size_t>(chosen)];
+  job.memberRotation = entry.rotation;
+  job.chosenMember = true;
+  return image.LoadArchiveMember(entry);
+}
+
+bool PicturePreparer::Answers(const PrepareKey& key) const {
+  const PrepareKey& made = job_->key;
+  if (made == key) return true;
+  // A member of the archive the job was started on: all else must agree.
+  if (!made.archivePath.empty() || key.archivePath != made.path) return false;
+  PrepareKey asMember = made;
+  asMember.path = key.path;
+  asMember.archivePath = made.path;
+  asMember.entryRotation = key.entryRotation;
+  return asMember == key;
 }
 
 bool PicturePreparer::Finish(std::chrono::milliseconds limit) {
@@ -130,15 +163,22 @@ void PicturePreparer::Drop() {
 
 std::optional<PreparedPicture> PicturePreparer::Take(const PrepareKey& key, std::chrono::milliseconds limit) {
   if (!job_) return std::nullopt;
-  if (!(job_->key == key)) {
+  if (!Answers(key)) {
     Drop();
     return std::nullopt;
   }
   const bool ended = Finish(limit);
+  const bool askedForMember = !key.archivePath.empty() && job_->key.archivePath.empty();
+  // The archive itself is opened by the window; its chosen member waits for
+  // the step that follows.
+  if (ended && job_->made && job_->chosenMember && !askedForMember) return std::nullopt;
   std::shared_ptr<Job> job = std::move(job_);
   if (!ended || !job->made || !job->image) return std::nullopt;
-  const bool member = !key.archivePath.empty();
-  if (StampOfFile(member ? key.archivePath : key.path) != job->stamp) return std::nullopt;
+  if (askedForMember &&
+      (!job->chosenMember || job->entry.path != key.path || job->memberRotation != key.entryRotation))
+    return std::nullopt;
+  if (StampOfFile(job->key.archivePath.empty() ? job->key.path : job->key.archivePath) != job->stamp)
+    return std::nullopt;
   return PreparedPicture{std::move(job->image), std::move(job->entry)};
 }
 

@@ -52,6 +52,11 @@ struct PrepareKey {
 // only what it owns.
 using TargetSizer = std::function<void(int width, int height, int rotation, int& targetWidth, int& targetHeight)>;
 
+// Picks, from the members of an archive as it lists them, the one the window
+// will show on opening it: it may drop the members the list would not hold
+// and answers the index of the one chosen, or -1. Runs on the worker thread.
+using MemberChooser = std::function<int(ImageList& members)>;
+
 struct PreparedPicture {
   std::unique_ptr<LoadedImage> image;  // decoded and transformed
   ImageEntry entry;                    // as the decode left it (rotation, member size and time)
@@ -68,8 +73,11 @@ class PicturePreparer {
   PicturePreparer& operator=(const PicturePreparer&) = delete;
 
   // Drops what is held, then starts a worker on `entry`. False when no
-  // thread could be had.
-  bool Start(const PrepareKey& key, const ImageEntry& entry, TargetSizer sizer);
+  // thread could be had. When `entry` turns out to be a stored ZIP and a
+  // chooser is given, the member it chooses is prepared instead, for the
+  // step that opens the archive: that step asks for the archive's key and
+  // gets nothing, but the job stays for the member's key that follows.
+  bool Start(const PrepareKey& key, const ImageEntry& entry, TargetSizer sizer, MemberChooser chooser = {});
   // Cancels and ends the worker and frees the prepared picture.
   void Drop();
   // When what is held or being made is for `key`: waits at most `limit` for
@@ -86,6 +94,10 @@ class PicturePreparer {
   struct Job;
   static void Run(const std::shared_ptr<Job>& job) noexcept;
   static bool Prepare(Job& job);
+  static bool PrepareChosenMember(Job& job, LoadedImage& image, ImageEntry& entry);
+  // True when the job can answer `key`: made for it, or for the archive
+  // whose member `key` names.
+  bool Answers(const PrepareKey& key) const;
   // Waits at most `limit` for the worker; on time the thread is joined,
   // otherwise cancelled and left to end alone. True when it ended in time.
   bool Finish(std::chrono::milliseconds limit);

@@ -74,11 +74,13 @@ TEST_F(PrepareViewerTest, PreparedPictureMatchesTheWindowDecodeForEveryKindAndRo
     StepPreparedMatchesDecode();
     EXPECT_EQ(Shown(), next);
   }
-  Press(VK_SPACE);  // the archive is opened by the window
+  // Into the archive, which the window opens, onto the first member made
+  // ahead; then along its members and out of its end to the file beside it.
+  StepPreparedMatchesDecode();
   ASSERT_EQ(form_->CurrentSettings().ShowFileName, L"m1.png");
   StepPreparedMatchesDecode();
   EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"m2.jpg");
-  StepPreparedMatchesDecode();  // out of the archive's end to the file beside it
+  StepPreparedMatchesDecode();
   EXPECT_EQ(Shown(), L"1.jpg");
 
   folder_.MakeFolder(L"turn");
@@ -121,6 +123,20 @@ TEST_F(PrepareViewerTest, EveryChangeOfWhatDecidesThePixelsDropsThePreparedPictu
   ASSERT_TRUE(Prepared());
   ::ShowWindow(form_->Window(), SW_MINIMIZE);
   EXPECT_EQ(form_->PreparedState(), State::Empty);
+  // An archive entered backwards opens on its last member, not on the first
+  // one made for a forward step.
+  folder_.MakeFolder(L"archive");
+  folder_.WriteBytes(L"archive\\1.png", EncodeWithGdiplus(64, 48, [](int, int) { return 0xFF0000FFu; }, L"image/png"));
+  folder_.WriteBytes(L"archive\\2.zip",
+                     MakeZip({{"first.png", EncodeWithGdiplus(64, 48, [](int, int) { return 0xFFFF0000u; }, L"image/png")},
+                              {"last.png", EncodeWithGdiplus(64, 48, [](int, int) { return 0xFF00FF00u; }, L"image/png")}}));
+  Start({folder_.Join(L"archive")});
+  ASSERT_TRUE(Prepared());
+  served = form_->PreparedShown();
+  Press(VK_UP);
+  EXPECT_EQ(form_->PreparedShown(), served);
+  EXPECT_EQ(form_->CurrentSettings().ShowFileName, L"last.png");
+  EXPECT_EQ(Displayed().pixels.at(0), 0xFF00FF00u);
   // A different size asked of the next picture: turned out again to it.
   folder_.MakeFolder(L"big");
   folder_.WriteBytes(L"big\\e.jpg", Jpeg(1900, 1400));
