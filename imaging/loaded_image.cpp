@@ -13,6 +13,7 @@
 #include "imaging/memory_budget.h"
 #include "imaging/sniff.h"
 #include "util/codepage.h"
+#include "util/destroy_elsewhere.h"
 #include "util/wildcard.h"
 
 namespace tv {
@@ -455,6 +456,20 @@ UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixel
   return std::move(*slot);
 }
 
+LoadedImage::OutgoingPixels LoadedImage::TakeOutgoingPixels() {
+  OutgoingPixels outgoing;
+  if (contentFlags_ & kContentPlugin) {
+    outgoing.pluginRows = std::move(pluginPicture_.asIs);
+    outgoing.bitmap = std::move(pluginPicture_.bitmap);
+  } else if ((contentFlags_ & kContentGdiplus) && gifFrames_.empty() && !gdiplus_.image && !gdiplus_.renderTarget) {
+    // Nothing of GDI+ reads this bitmap any more.
+    outgoing.bitmap = std::move(gdiplus_.sourceBitmap);
+  }
+  // GDI may still be drawing from it.
+  if (outgoing.bitmap) ::GdiFlush();
+  return outgoing;
+}
+
 bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size) {
   // The picture on display, Exif texts included, stays until the new one has
   // been checked whole.
@@ -479,6 +494,7 @@ bool LoadedImage::DecodeWithPluginPath(ImageEntry& entry, const std::uint8_t* da
     if (!picture.bitmap) return false;
   }
   const PluginRecord* plugin = plugins_.Chosen();
+  DestroyElsewhere(TakeOutgoingPixels());
   Release(kContentPictures);
   animationKind_ = 0;
   if (asIs)

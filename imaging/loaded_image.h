@@ -197,6 +197,13 @@ class LoadedImage {
   // The outgoing picture's bitmap when it is a still of exactly this size,
   // taken from it; empty otherwise.
   UniqueBitmap TakeOutgoingBitmap(int width, int height, void** pixels);
+  // The outgoing still's pixel memory, when nothing but its owners reads it,
+  // taken from it so that it can be freed on another thread.
+  struct OutgoingPixels {
+    PluginBits pluginRows;
+    UniqueBitmap bitmap;
+  };
+  OutgoingPixels TakeOutgoingPixels();
   bool LoadPluginArchiveMember(ImageEntry& entry, std::size_t index);
   bool DecodeArchive(const std::uint8_t* data, std::size_t size);
   bool DecodeWithGdiplusPath(ImageEntry& entry, const std::uint8_t* data, std::size_t size);
