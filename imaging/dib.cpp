@@ -7,9 +7,13 @@ bool FitsBitmapLimit(std::int64_t width, std::int64_t height) {
   return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMaxBitmapBytes / 4;
 }
 
-UniqueBitmap CreateTopDownDib(int width, int height, void** bits) {
+std::size_t DibStride(int width, int bitsPerPixel) {
+  return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
+}
+
+UniqueBitmap CreateTopDownDib(int width, int height, void** bits, int bitsPerPixel) {
   *bits = nullptr;
-  if (!FitsBitmapLimit(width, height)) return {};
+  if ((bitsPerPixel != 32 && bitsPerPixel != 24) || !FitsBitmapLimit(width, height)) return {};
   // The header and one colour entry: the 44-byte block GDI expects.
   struct {
     BITMAPINFOHEADER header;
@@ -19,7 +23,7 @@ UniqueBitmap CreateTopDownDib(int width, int height, void** bits) {
   info.header.biWidth = width;
   info.header.biHeight = -height;
   info.header.biPlanes = 1;
-  info.header.biBitCount = 32;
+  info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
   info.header.biCompression = BI_RGB;
   void* pixels = nullptr;
   UniqueBitmap bitmap(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,

@@ -140,6 +140,9 @@ class LoadedImage {
   // a full pass over the picture, so callers should not repeat them.
   std::uint64_t transformCount() const { return transformCount_; }
   int rotation() const { return rotation_; }
+  // The full-size picture (or the animation's frame on display) as a
+  // top-down DIB: 24-bit for a still GDI+ decoded as 24-bit RGB, 32-bit for
+  // all others. Read it through GDI (blits, GetDIBits), which handle both.
   HBITMAP sourceBitmap() const;
   HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }
   const void* scaledPixels() const { return scaledPixels_; }

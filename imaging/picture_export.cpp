@@ -44,8 +44,9 @@ BITMAPINFOHEADER TopDownHeader(int width, int height) {
 }
 
 // Reads the source bitmap as top-down 32-bit rows. GetDIBits turns whatever
-// row order the bitmap has into the one asked for, so a picture whose
-// decoder stored it bottom-up or top-down comes out upright alike.
+// row order and depth the bitmap has into the ones asked for, so a picture
+// whose decoder stored it bottom-up or top-down, in 24 or 32 bits, comes out
+// upright alike (the fourth byte is not read by anyone).
 bool ReadUprightRows(HBITMAP source, int width, int height, void* rows) {
   BITMAPINFOHEADER header = TopDownHeader(width, height);
   WindowDC screen(nullptr);

@@ -29,13 +29,18 @@ class LoaderFixture : public ::testing::Test {
     tv::ImageEntry entry = Entry(name, bytes);
     return loader.LoadFile(entry);
   }
-  // 0xRRGGBB of the source bitmap, which is always top-down 32-bit.
+  int SourceDepth() const {
+    BITMAP b{};
+    return ::GetObjectW(loader.sourceBitmap(), sizeof b, &b) == sizeof b ? b.bmBitsPixel : 0;
+  }
+  // 0xRRGGBB of the source bitmap, a top-down 24- or 32-bit one.
   std::uint32_t SourcePixel(int x, int y) const {
     DIBSECTION s{};
-    if (::GetObjectW(loader.sourceBitmap(), sizeof s, &s) != sizeof s) return 0xDEADBEEF;
+    if (::GetObjectW(loader.sourceBitmap(), sizeof s, &s) != sizeof s || s.dsBm.bmBitsPixel % 8) return 0xDEADBEEF;
     ::GdiFlush();
-    const auto* row = static_cast<const std::uint8_t*>(s.dsBm.bmBits) + y * s.dsBm.bmWidthBytes;
-    return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF;
+    const auto* pixel = static_cast<const std::uint8_t*>(s.dsBm.bmBits) + y * s.dsBm.bmWidthBytes +
+                        x * (s.dsBm.bmBitsPixel / 8);
+    return static_cast<std::uint32_t>(pixel[2]) << 16 | pixel[1] << 8 | pixel[0];
   }
 
   tv::GdiplusSession gdiplus;
