@@ -18,36 +18,25 @@ BITMAPINFOHEADER TopDownHeader(int width, int height) {
   return header;
 }
 
-namespace {
+std::size_t DibStride(int width, int bitsPerPixel) {
+  return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
+}
 
-UniqueBitmap CreateDib(BITMAPINFOHEADER header, void** bits) {
+UniqueBitmap CreateTopDownDib(int width, int height, void** bits, int bitsPerPixel) {
+  *bits = nullptr;
+  if ((bitsPerPixel != 32 && bitsPerPixel != 24) || !FitsBitmapLimit(width, height)) return {};
   // The header and one colour entry: the 44-byte block GDI expects.
   struct {
     BITMAPINFOHEADER header;
     RGBQUAD colour;
-  } info{header, {}};
+  } info{TopDownHeader(width, height), {}};
+  info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
   void* pixels = nullptr;
   UniqueBitmap bitmap(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,
                                          nullptr, 0));
   if (!bitmap || !pixels) return {};
   *bits = pixels;
   return bitmap;
-}
-
-}  // namespace
-
-UniqueBitmap CreateTopDownDib(int width, int height, void** bits) {
-  *bits = nullptr;
-  if (!FitsBitmapLimit(width, height)) return {};
-  return CreateDib(TopDownHeader(width, height), bits);
-}
-
-UniqueBitmap CreateTopDownDib24(int width, int height, void** bits) {
-  *bits = nullptr;
-  if (!FitsBitmapLimit(width, height)) return {};
-  BITMAPINFOHEADER header = TopDownHeader(width, height);
-  header.biBitCount = 24;
-  return CreateDib(header, bits);
 }
 
 }  // namespace tv

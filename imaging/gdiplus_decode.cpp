@@ -122,7 +122,7 @@ bool PaletteHasTransparency(Gdiplus::GpImage* image, Gdiplus::PixelFormat format
 // by GDI+ into the bitmap and flattened afterwards. False when the image is
 // not a raster bitmap or GDI+ refuses, so the caller can draw it instead.
 bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
-                       void** pixels) {
+                       void** pixels, bool keepOpaque24) {
   Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
   Gdiplus::PixelFormat format = PixelFormatUndefined;
   bool transparentPalette = false;
@@ -133,10 +133,14 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
       }) ||
       type != Gdiplus::ImageTypeBitmap)
     return false;
+  // An opaque 24-bit picture held as 32 bits would spend a quarter of its
+  // memory on alpha bytes that are all 255.
+  const bool opaque24 = keepOpaque24 && format == PixelFormat24bppRGB;
+  const int depth = opaque24 ? 24 : 32;
   void* bits = nullptr;
-  UniqueBitmap dib = CreateTopDownDib(width, height, &bits);
+  UniqueBitmap dib = CreateTopDownDib(width, height, &bits, depth);
   if (!dib) return false;
-  const RowCopy rowCopy = DirectRowCopy(format);
+  const RowCopy rowCopy = opaque24 ? nullptr : DirectRowCopy(format);
   const std::size_t rowPixels = static_cast<std::size_t>(width);
   Gdiplus::Status status = Gdiplus::GenericError;
   const bool survived = RunGuarded([&] {
@@ -153,18 +157,21 @@ bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint
       status = GdipBitmapUnlockBits(source, &data);
       return;
     }
+    // GDI+ writes the rows into the bitmap itself, converting them on the
+    // way where the formats differ; the DIB's padded stride is given to it.
+    const Gdiplus::PixelFormat into = opaque24 ? PixelFormat24bppRGB : PixelFormat32bppARGB;
     data.Width = static_cast<UINT>(width);
     data.Height = static_cast<UINT>(height);
-    data.Stride = width * 4;
-    data.PixelFormat = PixelFormat32bppARGB;
+    data.Stride = static_cast<INT>(DibStride(width, depth));
+    data.PixelFormat = into;
     data.Scan0 = bits;
-    status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                                PixelFormat32bppARGB, &data);
+    status = GdipBitmapLockBits(source, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf, into,
+                                &data);
     if (status == Gdiplus::Ok) status = GdipBitmapUnlockBits(source, &data);
   });
   if (!survived || status != Gdiplus::Ok) return false;
   // Formats without alpha came out of GDI+ opaque already.
-  if (!rowCopy && ((format & (PixelFormatAlpha | PixelFormatPAlpha)) || transparentPalette))
+  if (!rowCopy && !opaque24 && ((format & (PixelFormatAlpha | PixelFormatPAlpha)) || transparentPalette))
     FlattenOntoFill(bits, rowPixels * static_cast<std::size_t>(height), fillArgb);
   bitmap = std::move(dib);
   *pixels = bits;
@@ -201,11 +208,6 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
   GdiplusPicture result;
   result.width = static_cast<int>(width);
   result.height = static_cast<int>(height);
-  if (!ConvertIntoBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap,
-                         &result.pixels) &&
-      !RenderToBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap, &result.pixels,
-                      result.renderTarget))
-    return false;
   RunGuarded([&] {
     result.exifRotation = ExifOrientationFromImage(imageOwner.get());
     UINT dimensions = 0;
@@ -216,6 +218,13 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
         result.frameCount = frames;
     }
   });
+  // Frames of an animation are drawn into the source bitmap later, as 32-bit
+  // rows: only a still may keep its pixels 24-bit.
+  if (!ConvertIntoBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap,
+                         &result.pixels, result.frameCount == 1) &&
+      !RenderToBitmap(imageOwner.get(), result.width, result.height, fillArgb, result.sourceBitmap, &result.pixels,
+                      result.renderTarget))
+    return false;
   if (result.frameCount > 1) {
     // Frames are decoded again from the stream later, after data is gone.
     bool copied = false;

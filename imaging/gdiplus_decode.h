@@ -1,7 +1,9 @@
 #pragma once
-// Decodes BMP, JPEG, PNG, GIF and TIFF with GDI+ into the 32-bit top-down
-// source bitmap, transparency flattened onto the fill colour. Every call into
-// GDI+ runs under the foreign-call guard, so a decoder fault fails the decode.
+// Decodes BMP, JPEG, PNG, GIF and TIFF with GDI+ into the top-down source
+// bitmap, transparency flattened onto the fill colour. The source bitmap is
+// 24-bit for a still picture GDI+ decodes to 24-bit RGB (JPEG, 24-bit BMP,
+// PNG and TIFF) and 32-bit for everything else. Every call into GDI+ runs
+// under the foreign-call guard, so a decoder fault fails the decode.
 #include <windows.h>
 
 #include <cstddef>
@@ -17,7 +19,7 @@ namespace tv {
 // so that the GDI+ objects go before the memory they read.
 struct GdiplusPicture {
   ComPtr<IStream> stream;       // GDI+ reads it again to select frames; empty for stills
-  UniqueBitmap sourceBitmap;    // the pixels below belong to it
+  UniqueBitmap sourceBitmap;    // the pixels below belong to it; 32-bit whenever frameCount > 1
   void* pixels = nullptr;
   UniqueGpImage renderTarget;   // GDI+ bitmap drawing into sourceBitmap's pixels
   UniqueGpImage image;          // the decoded file; kept only for several frames
@@ -52,18 +54,20 @@ bool DecodeWithGdiplus(const std::uint8_t* data, std::size_t size, std::uint32_t
 bool DrawOverFill(Gdiplus::GpImage* image, void* pixels, int width, int height, std::uint32_t fillArgb,
                   UniqueGpImage* keepTarget = nullptr);
 
-// Draws the image's active frame into a new top-down bitmap over the fill
-// colour; false when the bitmap cannot be had or drawing fails. Also used to
-// render animation frames.
+// Draws the image's active frame into a new 32-bit top-down bitmap over the
+// fill colour; false when the bitmap cannot be had or drawing fails. Also
+// used to render animation frames.
 bool RenderToBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
                     void** pixels, UniqueGpImage& renderTarget);
 
 // Raster images: copies the decoded pixels into a new top-down bitmap, with
 // transparency (alpha formats and indexed ones with a transparent palette
-// entry) flattened onto the fill colour. False when the image is not a
-// raster bitmap or GDI+ refuses, so the caller can draw it instead.
+// entry) flattened onto the fill colour. The bitmap is 32-bit, except that
+// with `keepOpaque24` a picture decoded as 24-bit RGB gets a 24-bit one.
+// False when the image is not a raster bitmap or GDI+ refuses, so the caller
+// can draw it instead.
 bool ConvertIntoBitmap(Gdiplus::GpImage* image, int width, int height, std::uint32_t fillArgb, UniqueBitmap& bitmap,
-                       void** pixels);
+                       void** pixels, bool keepOpaque24 = false);
 
 // Rotation code of the image's Exif orientation property; 0 without one.
 int ExifOrientationFromImage(Gdiplus::GpImage* image);

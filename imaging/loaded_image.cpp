@@ -446,7 +446,8 @@ UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixel
     slot = &webp_.bitmaps.front();
   DIBSECTION section{};
   if (!slot || !*slot || ::GetObjectW(slot->get(), sizeof section, &section) != sizeof section) return {};
-  // Every picture bitmap is a 32-bit top-down one: only the size can differ.
+  // The plug-in's pixels are written as 32-bit rows: an opaque still's
+  // 24-bit source of the very same size holds only three quarters of them.
   if (section.dsBm.bmWidth != width || section.dsBm.bmHeight != height || section.dsBm.bmBitsPixel != 32 ||
       !section.dsBm.bmBits)
     return {};

@@ -140,12 +140,16 @@ class LoadedImage {
   // a full pass over the picture, so callers should not repeat them.
   std::uint64_t transformCount() const { return transformCount_; }
   int rotation() const { return rotation_; }
-  // The bitmap the display bitmap is filled from; null when no picture is
-  // loaded and for a plug-in picture drawn from the plug-in's own rows.
+  // The bitmap the display bitmap is filled from (or the animation's frame on
+  // display), top-down: 24-bit for an opaque still decoded as 24-bit RGB,
+  // 32-bit for all others; read it through GDI, which handles both. Null
+  // when no picture is loaded and for a plug-in picture drawn from the
+  // plug-in's own rows.
   HBITMAP sourceBitmap() const;
   // The picture as decoded, before scaling and turning, whoever holds it:
-  // its size, and its rows as opaque top-down 32-bit pixels (width x height
-  // of them at `rows`). False when there is no picture.
+  // its size, and its rows as top-down 32-bit pixels whose fourth byte
+  // means nothing (width x height of them at `rows`). False when there is
+  // no picture.
   bool SourceSize(int& width, int& height) const;
   bool ReadSourceRows(void* rows) const;
   HBITMAP scaledBitmap() const { return scaledBitmap_.get(); }

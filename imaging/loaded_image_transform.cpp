@@ -125,13 +125,13 @@ bool LoadedImage::StretchSourceInto(HBITMAP target, void* targetPixels, int targ
   // GDI converts a whole source of another depth before it scales it: the
   // picture is scaled within 24 bits and only the scaled rows are widened.
   void* narrowPixels = nullptr;
-  UniqueBitmap narrow = CreateTopDownDib24(tw, th, &narrowPixels);
+  UniqueBitmap narrow = CreateTopDownDib(tw, th, &narrowPixels, 24);
   if (!narrow || !StretchSourceAsIs(narrow.get(), tw, th)) return false;
   ::GdiFlush();
   const auto* from = static_cast<const std::uint8_t*>(narrowPixels);
   auto* to = static_cast<std::uint32_t*>(targetPixels);
   for (int y = 0; y < th; ++y)
-    ExpandBgrOpaque(from + static_cast<std::size_t>(y) * Dib24Stride(tw), to + static_cast<std::size_t>(y) * targetStride,
+    ExpandBgrOpaque(from + static_cast<std::size_t>(y) * DibStride(tw, 24), to + static_cast<std::size_t>(y) * targetStride,
                     static_cast<std::size_t>(tw));
   return true;
 }

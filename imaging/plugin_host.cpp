@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "filelist/folder_listing.h"
+#include "imaging/dib.h"
 #include "imaging/foreign_call_guard.h"
 #include "util/codepage.h"
 
@@ -119,8 +120,7 @@ void PluginBits::CopyInto(void* target) const {
 // might read differently from the conversion, and they are what nearly every
 // plug-in hands back.
 bool PluginBits::DrawableAsIs() const {
-  return !empty() && layout_.bitCount == 24 &&
-         layout_.stride == (static_cast<std::size_t>(layout_.width) * 3 + 3) / 4 * 4;
+  return !empty() && layout_.bitCount == 24 && layout_.stride == DibStride(layout_.width, 24);
 }
 
 bool PluginBits::StretchTo(HDC dc, int w, int h) const {

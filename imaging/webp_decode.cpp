@@ -50,18 +50,26 @@ bool QueryWebpCanvas(const std::uint8_t* data, std::size_t size, int& width, int
 namespace {
 
 bool DecodeStill(const std::uint8_t* data, std::size_t size, std::uint32_t fillArgb, WebpPicture& picture) {
+  // A picture without alpha is decoded as 3-byte pixels: a fourth byte that
+  // is always 255 would only take memory.
+  WebPBitstreamFeatures features{};
+  bool known = false;
+  if (!RunGuarded([&] { known = WebPGetFeatures(data, size, &features) == VP8_STATUS_OK; }) || !known) return false;
+  const int depth = features.has_alpha ? 32 : 24;
   void* bits = nullptr;
-  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits);
+  UniqueBitmap bitmap = CreateTopDownDib(picture.width, picture.height, &bits, depth);
   if (!bitmap) return false;
-  const std::size_t stride = static_cast<std::size_t>(picture.width) * 4;
+  const std::size_t stride = DibStride(picture.width, depth);
   const std::size_t bytes = stride * static_cast<std::size_t>(picture.height);
+  auto* target = static_cast<std::uint8_t*>(bits);
   std::uint8_t* decoded = nullptr;
   if (!RunGuarded([&] {
-        decoded = WebPDecodeBGRAInto(data, size, static_cast<std::uint8_t*>(bits), bytes, static_cast<int>(stride));
+        decoded = depth == 24 ? WebPDecodeBGRInto(data, size, target, bytes, static_cast<int>(stride))
+                              : WebPDecodeBGRAInto(data, size, target, bytes, static_cast<int>(stride));
       }) ||
       !decoded)
     return false;
-  FlattenOntoFill(bits, bytes / 4, fillArgb);
+  if (depth == 32) FlattenOntoFill(bits, bytes / 4, fillArgb);
   picture.bitmaps.push_back(std::move(bitmap));
   picture.pixels.push_back(bits);
   return true;

@@ -1,7 +1,8 @@
 #pragma once
-// Decodes WebP pictures with libwebp into 32-bit top-down bitmaps,
-// transparency flattened onto the fill colour. Stills decode straight into
-// the source bitmap; animations get their frame count, loop count and delays
+// Decodes WebP pictures with libwebp into top-down bitmaps, transparency
+// flattened onto the fill colour. Stills decode straight into the source
+// bitmap, a 24-bit one when the picture has no alpha; animations (their
+// frames always 32-bit) get their frame count, loop count and delays
 // and either all frames pre-rendered (small ones) or a decoder kept open to
 // stream frames forward. Every libwebp call runs under the foreign-call guard.
 #include <windows.h>

@@ -117,6 +117,30 @@ TEST_F(ExportViewerTest, QuarterTurnIsKeptOnlyByShowingSize) {
   ExpectCorners(turned, kBlue, kRed, kWhite);
 }
 
+// Regression: opaque BMP, JPEG and WebP pictures keep 3-byte source pixels in
+// rows padded to 4 bytes (here 61 * 3 + 3), and their display bitmap gets no
+// alpha from them. Exports at full and at showing size keep their colours.
+TEST_F(ExportViewerTest, OpaqueTwentyFourBitPicturesExportTheirColours) {
+  const auto grain = [](int x, int y) {
+    return 0xFF000000u | (Quadrants(x, y, 61, 47) ^ (static_cast<std::uint32_t>(x * y) % 16 * 0x010101));
+  };
+  for (const auto& [name, bytes] : {std::pair{L"g.bmp", EncodeWithGdiplus(61, 47, grain, L"image/bmp")},
+                                    std::pair{L"g.jpg", EncodeWithGdiplus(61, 47, grain, L"image/jpeg")},
+                                    std::pair{L"g.webp", EncodeWebpLossless(61, 47, grain)}}) {
+    SCOPED_TRACE(name);
+    Show(name, bytes);
+    BITMAP source{};
+    ASSERT_EQ(::GetObjectW(form_->Image().sourceBitmap(), sizeof source, &source), static_cast<int>(sizeof source));
+    ASSERT_EQ(source.bmBitsPixel, 24);
+    ASSERT_TRUE(Save(tv::ExportFormat::Png, L"full.png") && Save(tv::ExportFormat::Jpeg, L"shown.jpg", true));
+    const Decoded full = Read(L"full.png");
+    ASSERT_EQ(full.pixels.size(), 61u * 47u);
+    for (int i = 0; name != std::wstring(L"g.jpg") && i < 61 * 47; ++i) ASSERT_EQ(full.pixels[i], grain(i % 61, i / 61)) << i;
+    ExpectCorners(full, kRed, kGreen, kBlue);
+    ExpectCorners(Read(L"shown.jpg"), kRed, kGreen, kBlue);
+  }
+}
+
 // Regression: WebP rows come in the other order than GDI+ ones.
 TEST_F(ExportViewerTest, ClipboardBitmapIsUprightForWebpAndPng) {
   for (const auto& [name, bytes] : {std::pair{L"q.webp", EncodeWebpLossless(64, 48, Quarters)},

@@ -93,15 +93,16 @@ TEST_F(LoaderTest, DecodesEveryFormatButRefusesOneWhoseDecodeCannotFitInTheMemor
     std::string bytes;
     DecoderKind decoder;
     int tolerance;
+    int sourceDepth;
   };
   const Case cases[] = {
-      {L"a.bmp", EncodeWithGdiplus(40, 30, Q, L"image/bmp"), DecoderKind::Gdiplus, 0},
-      {L"a.png", EncodeWithGdiplus(40, 30, Q, L"image/png"), DecoderKind::Gdiplus, 0},
-      {L"a.jpg", EncodeWithGdiplus(40, 30, Q, L"image/jpeg"), DecoderKind::Gdiplus, 24},
-      {L"a.tif", EncodeWithGdiplus(40, 30, Q, L"image/tiff"), DecoderKind::Gdiplus, 0},
-      {L"a.gif", tvtest::MakeGif(40, 30, {kRed, kGreen, kBlue, kWhite}, {gifFrame}, false), DecoderKind::Gdiplus, 0},
-      {L"a.webp", tvtest::EncodeWebpLossy(40, 30, Q), DecoderKind::Webp, 40},
-      {L"b.webp", tvtest::EncodeWebpLossless(40, 30, Q), DecoderKind::Webp, 0}};
+      {L"a.bmp", EncodeWithGdiplus(40, 30, Q, L"image/bmp"), DecoderKind::Gdiplus, 0, 24},
+      {L"a.png", EncodeWithGdiplus(40, 30, Q, L"image/png"), DecoderKind::Gdiplus, 0, 32},  // written with alpha
+      {L"a.jpg", EncodeWithGdiplus(40, 30, Q, L"image/jpeg"), DecoderKind::Gdiplus, 24, 24},
+      {L"a.tif", EncodeWithGdiplus(40, 30, Q, L"image/tiff"), DecoderKind::Gdiplus, 0, 32},
+      {L"a.gif", tvtest::MakeGif(40, 30, {kRed, kGreen, kBlue, kWhite}, {gifFrame}, false), DecoderKind::Gdiplus, 0, 32},
+      {L"a.webp", tvtest::EncodeWebpLossy(40, 30, Q), DecoderKind::Webp, 40, 24},
+      {L"b.webp", tvtest::EncodeWebpLossless(40, 30, Q), DecoderKind::Webp, 0, 24}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     ImageEntry entry = Entry(c.name, c.bytes);
@@ -119,6 +120,7 @@ TEST_F(LoaderTest, DecodesEveryFormatButRefusesOneWhoseDecodeCannotFitInTheMemor
     EXPECT_EQ(loader.rotation(), 0);
     EXPECT_TRUE(c.decoder != DecoderKind::Gdiplus || entry.rotation == 0);  // remembered for the list
     EXPECT_EQ(loader.loaderName(), L"Internal Loader");
+    EXPECT_EQ(SourceDepth(), c.sourceDepth);
     EXPECT_TRUE(Near(SourcePixel(5, 5), kRed, c.tolerance));
     EXPECT_TRUE(Near(SourcePixel(35, 5), kGreen, c.tolerance));
     EXPECT_TRUE(Near(SourcePixel(5, 25), kBlue, c.tolerance));

@@ -40,6 +40,11 @@ class LoaderFixture : public ::testing::Test {
     if (!loader.ReadSourceRows(rows.data())) return 0xDEADBEEF;
     return rows[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] & 0xFFFFFF;
   }
+  // Bits a pixel of the source bitmap; 0 when the picture has none of its own.
+  int SourceDepth() const {
+    BITMAP b{};
+    return ::GetObjectW(loader.sourceBitmap(), sizeof b, &b) == sizeof b ? b.bmBitsPixel : 0;
+  }
 
   tv::GdiplusSession gdiplus;
   TempFolder folder;

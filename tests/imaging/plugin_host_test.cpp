@@ -125,8 +125,11 @@ TEST_F(PluginHostTest, FirstFolderWinsForEachNameAndFoldersKeepTheirOrder) {
 
 TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
   LoadStandardPlugins();
-  // Each picture replaces one of its own size, whose bitmap it may reuse.
-  ASSERT_TRUE(Load(L"before.bmp", tvtest::EncodeWithGdiplus(5, 4, [](int, int) { return 0xFF123456u; }, L"image/bmp")));
+  // Each picture replaces one of its own size, whose bitmap it may reuse;
+  // the opaque BMP's 24-bit bitmap is not one it can write into.
+  const std::string bmp = tvtest::EncodeWithGdiplus(5, 4, [](int, int) { return 0xFF123456u; }, L"image/bmp");
+  ASSERT_TRUE(Load(L"before.bmp", bmp));
+  ASSERT_EQ(SourceDepth(), 24);
   for (const char kind : {'6', '3', '5', '2'}) {
     ASSERT_TRUE(Load(L"stripes.ppm", tvtest::MakeNetpbm(kind, 5, 4, Stripes))) << kind;
     EXPECT_EQ(loader.ContentFlags(), kContentPlugin);
@@ -139,6 +142,8 @@ TEST_F(PluginHostTest, NetpbmPicturesDecodeThroughThePlugin) {
     EXPECT_EQ(SourcePixel(4, 0), colour ? 0x00FF00u : 0xFFFFFFu) << kind;
     EXPECT_EQ(SourcePixel(4, 3), colour ? 0x0000FFu : 0u) << kind;
   }
+  ASSERT_TRUE(Load(L"after.bmp", bmp));
+  EXPECT_EQ(SourcePixel(4, 3), 0x123456u);
 }
 
 // Plug-in rows are drawn where the plug-in left them: scaled and turned they
