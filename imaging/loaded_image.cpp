@@ -436,14 +436,18 @@ bool LoadedImage::FindPlugin(const ImageEntry& entry, const std::uint8_t* data, 
 // A still picture's bitmap of the same size is written over rather than
 // replaced: its pages are in memory already, while the first write into a
 // fresh bitmap of tens of megabytes costs more than filling it.
+UniqueBitmap* LoadedImage::StillBitmapSlot() {
+  if (contentFlags_ & kContentPlugin) return &pluginPicture_.bitmap;
+  // Nothing of GDI+ or libwebp reads these any more.
+  if ((contentFlags_ & kContentGdiplus) && gifFrames_.empty() && !gdiplus_.image && !gdiplus_.renderTarget)
+    return &gdiplus_.sourceBitmap;
+  if ((contentFlags_ & kContentWebp) && !webp_.animated && webp_.bitmaps.size() == 1) return &webp_.bitmaps.front();
+  return nullptr;
+}
+
 UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixels) {
   *pixels = nullptr;
-  UniqueBitmap* slot = nullptr;
-  if (contentFlags_ & kContentPlugin) slot = &pluginPicture_.bitmap;
-  else if ((contentFlags_ & kContentGdiplus) && gifFrames_.empty() && !gdiplus_.image && !gdiplus_.renderTarget)
-    slot = &gdiplus_.sourceBitmap;
-  else if ((contentFlags_ & kContentWebp) && !webp_.animated && webp_.bitmaps.size() == 1)
-    slot = &webp_.bitmaps.front();
+  UniqueBitmap* slot = StillBitmapSlot();
   DIBSECTION section{};
   if (!slot || !*slot || ::GetObjectW(slot->get(), sizeof section, &section) != sizeof section) return {};
   // The plug-in's pixels are written as 32-bit rows: an opaque still's
@@ -459,13 +463,8 @@ UniqueBitmap LoadedImage::TakeOutgoingBitmap(int width, int height, void** pixel
 
 LoadedImage::OutgoingPixels LoadedImage::TakeOutgoingPixels() {
   OutgoingPixels outgoing;
-  if (contentFlags_ & kContentPlugin) {
-    outgoing.pluginRows = std::move(pluginPicture_.asIs);
-    outgoing.bitmap = std::move(pluginPicture_.bitmap);
-  } else if ((contentFlags_ & kContentGdiplus) && gifFrames_.empty() && !gdiplus_.image && !gdiplus_.renderTarget) {
-    // Nothing of GDI+ reads this bitmap any more.
-    outgoing.bitmap = std::move(gdiplus_.sourceBitmap);
-  }
+  if (contentFlags_ & kContentPlugin) outgoing.pluginRows = std::move(pluginPicture_.asIs);
+  if (UniqueBitmap* slot = StillBitmapSlot()) outgoing.bitmap = std::move(*slot);
   // GDI may still be drawing from it.
   if (outgoing.bitmap) ::GdiFlush();
   return outgoing;

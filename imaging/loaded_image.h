@@ -201,6 +201,9 @@ class LoadedImage {
   // The outgoing picture's bitmap when it is a still of exactly this size,
   // taken from it; empty otherwise.
   UniqueBitmap TakeOutgoingBitmap(int width, int height, void** pixels);
+  // The slot of the picture's bitmap when it is a still read by nothing but
+  // its owner; null otherwise.
+  UniqueBitmap* StillBitmapSlot();
   // The outgoing still's pixel memory, when nothing but its owners reads it,
   // taken from it so that it can be freed on another thread.
   struct OutgoingPixels {
